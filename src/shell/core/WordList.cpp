@@ -1,0 +1,63 @@
+#include "WordList.h"
+
+namespace lexaroo {
+
+void NewList(GameState& state)
+{
+    state.ListName = QStringLiteral("NONE");
+    state.WordCount = 0;
+    for (auto& w : state.Words)
+        w.clear();
+    state.ListSaved = 0;
+}
+
+void CompactList(GameState& state)
+{
+    int n = 0;
+    for (int i = 1; i <= kMaxWords; ++i) {
+        if (state.Words[i].isEmpty())
+            continue;
+        ++n;
+        if (n != i) {
+            state.Words[n] = state.Words[i];
+            state.Words[i].clear();
+        }
+    }
+    state.WordCount = static_cast<std::int16_t>(n);
+}
+
+std::int16_t ComputeListCase(const GameState& state)
+{
+    bool lower = false;
+    bool upper = false;
+    for (int i = 1; i <= state.WordCount && i <= kMaxWords; ++i) {
+        for (const QChar c : state.Words[i]) {
+            if (c >= u'a' && c <= u'z')
+                lower = true;
+            else if (c >= u'A' && c <= u'Z')
+                upper = true;
+        }
+    }
+    return static_cast<std::int16_t>((lower ? 1 : 0) + (upper ? 2 : 0));
+}
+
+QString PronunciationFileName(const QString& word)
+{
+    return word.left(8) + QStringLiteral(".wav");
+}
+
+QString PronunciationPath(const GameState& state, const QString& word)
+{
+    return state.ListFolder + PronunciationFileName(word);
+}
+
+void StartScoredGame(GameState& state)
+{
+    for (int i = 1; i <= kMaxWords; ++i)
+        state.WordStatus[i] = 0;
+    state.WordsTried = 0;
+    state.WordsMissed = 0;
+    state.ScorePoints = 0;
+}
+
+} // namespace lexaroo

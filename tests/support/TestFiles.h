@@ -1,0 +1,23 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace lexaroo::fakes {
+
+// A small valid WAV image (16-bit mono PCM) whose data carries "TAG:name", so
+// FakeSound logs it by name when a window plays it.
+QByteArray MakeTaggedSound(const QString& name);
+
+// A WAV image of a sine tone.
+QByteArray MakeToneWav(double frequency, double seconds, int sampleRate = 22050,
+                       double amplitude = 0.5);
+
+// Writes bytes to a file; false on failure.
+bool WriteFile(const QString& path, const QByteArray& bytes);
+
+// The program folder of the build tree (LEXAROO_PROGRAM_DIR), with a separator.
+QString ProgramFolder();
+
+} // namespace lexaroo::fakes
