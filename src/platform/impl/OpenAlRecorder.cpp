@@ -47,6 +47,7 @@ bool OpenAlRecorder::StartRecording(const QString& path, QString* error)
     captured_.channels = channels;
     captured_.sampleRate = format->sampleRate;
     alcCaptureStart(dev);
+    started_.start();
     drainTimer_.start();
     return true;
 }
@@ -82,7 +83,14 @@ bool OpenAlRecorder::StopAndSave(QString* error)
         return false;
     }
     Drain();
+    const qint64 elapsedMs = started_.elapsed();
     CloseCapture();
+    // Some inputs deliver in large blocks, ahead of real time; keep no more
+    // than the time that was actually recorded.
+    const size_t limit = static_cast<size_t>(elapsedMs * captured_.sampleRate / 1000)
+                         * static_cast<size_t>(captured_.channels);
+    if (captured_.samples.size() > limit)
+        captured_.samples.resize(limit);
     QString why;
     const auto image = EncodeWav(captured_, format_, &why);
     if (!image) {

@@ -3,6 +3,7 @@
 #include "WaveRecorder.h"
 #include "WavCodec.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <memory>
@@ -32,6 +33,7 @@ private:
     WavFormat format_;
     Pcm captured_;
     QTimer drainTimer_;
+    QElapsedTimer started_;
 };
 
 } // namespace lexaroo

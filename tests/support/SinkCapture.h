@@ -1,0 +1,39 @@
+#pragma once
+#include "WavCodec.h"
+
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+#include <optional>
+#include <vector>
+
+namespace lexaroo::fakes {
+
+// True when scripts/test started the private sound server for this run.
+bool SoundServerAvailable();
+
+// Records what reaches the private server's null sink ("out.monitor") with
+// parec, for as long as the object is capturing.
+class SinkCapture {
+public:
+    SinkCapture();
+    ~SinkCapture();
+    bool Start();
+    // Stops recording and returns what was heard (mono, 16-bit).
+    std::optional<Pcm> Stop();
+
+private:
+    QTemporaryDir dir_;
+    QProcess parec_;
+};
+
+// Measurements over a stretch of samples.
+double Rms(const Pcm& pcm, size_t begin, size_t end);
+// Frequency from zero crossings (good enough for pure tones).
+double ZeroCrossingFrequency(const Pcm& pcm, size_t begin, size_t end);
+
+// Windows of `windowSeconds` over the whole capture: the dominant frequency
+// of each window whose RMS is above `floor`, or 0 for quiet windows.
+std::vector<double> FrequencyTrack(const Pcm& pcm, double windowSeconds, double floor);
+
+} // namespace lexaroo::fakes
