@@ -22,3 +22,11 @@ QString PronunciationPath(const GameState& state, const QString& word);
 void StartScoredGame(GameState& state);
 
 } // namespace lexaroo
+
+namespace lexaroo {
+// Caption of an activity window: its title, ", List Name: " and the list name.
+inline QString ActivityCaption(const QString& title, const QString& listName)
+{
+    return title + QStringLiteral(", List Name: ") + listName;
+}
+} // namespace lexaroo
