@@ -5,12 +5,22 @@
 
 namespace lexaroo {
 
-// Reads AppFolder + "lexaroo5.ini" into the six settings; any failure gives
-// all six their defaults.
+// The settings file, AppFolder + "lexaroo5.ini": four lines,
+//     BuiltInCase,BuiltInGrade,BuiltInList
+//     BeeShowWord
+//     GameSpeed
+//     HatSayWord
+QString SettingsPath(const GameState& state);
+
+// Reads the six settings. A missing file, a field that is not a number, too
+// few fields or a value outside its range gives all six their defaults,
+// silently: a damaged file must never stop the program or leave half-read
+// values behind.
 void ReadSettings(GameState& state);
 
-// Writes the settings file beside the old one and renames it over it, so a
-// failed write keeps the previous file. False with a message on failure.
+// Writes the six settings through a temporary file renamed over the old one,
+// so a failed write leaves the previous file as it was. False, with a message
+// for the user in *error, when the file could not be written.
 bool WriteSettings(const GameState& state, QString* error);
 
 } // namespace lexaroo
