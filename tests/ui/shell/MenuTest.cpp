@@ -155,7 +155,6 @@ private slots:
         QFETCH(bool, asks);
         state.WordCount = static_cast<std::int16_t>(wordCount);
         state.ListSaved = static_cast<std::int16_t>(saved);
-        state.GameSpeed = 7;
         frmMenu menu(state, platform, Table());
         menu.show();
         QSignalSpy ended(&menu, &frmMenu::programEnded);
@@ -188,8 +187,8 @@ private slots:
 
     void closingTheWindowExitsAndWritesSettings()
     {
-        state.BuiltInGrade = 2;
         frmMenu menu(state, platform, Table());
+        state.BuiltInGrade = 2; // chosen during the run
         menu.show();
         QSignalSpy ended(&menu, &frmMenu::programEnded);
         QVERIFY(menu.close());
