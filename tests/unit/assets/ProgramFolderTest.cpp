@@ -82,7 +82,7 @@ void ExpectProgramFormat(const std::string& name)
 TEST(ProgramFolder, HoldsEveryFileTheProgramReads)
 {
     ASSERT_FALSE(ProgramFolder().isEmpty()) << "LEXAROO_PROGRAM_DIR is not set";
-    std::vector<std::string> files{"lexaroo.hlp", "zzblank.wav"};
+    std::vector<std::string> files{"lexaroo.hlp", "zzblank.wav", "lexaroo.bil", "lexaroo"};
     for (const auto& s : ProgramSounds())
         files.push_back(s.name);
     for (const auto& name : files) {
