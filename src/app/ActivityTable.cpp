@@ -1,5 +1,7 @@
 #include "ActivityTable.h"
 
+#include "frmBee.h"
+
 namespace lexaroo {
 
 QVector<ActivityEntry> MakeActivityTable()
@@ -7,7 +9,8 @@ QVector<ActivityEntry> MakeActivityTable()
     return {
         {0, QStringLiteral("Typewriter"), 11, nullptr},
         {1, QStringLiteral("List Editor"), 1, nullptr},
-        {2, QStringLiteral("Spelling Bee"), 2, nullptr},
+        {2, QStringLiteral("Spelling Bee"), 2,
+         [](GameState& s, Platform& p) -> ActivityWindow* { return new frmBee(s, p); }},
         {3, QStringLiteral("Magic Hat"), 3, nullptr},
         {4, QStringLiteral("Scrambled Word"), 4, nullptr},
         {5, QStringLiteral("Word Worm"), 5, nullptr},
