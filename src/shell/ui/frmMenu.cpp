@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSvgWidget>
 
 namespace lexaroo {
@@ -64,6 +65,9 @@ frmMenu::frmMenu(GameState& state, Platform& platform, QVector<ActivityEntry> ac
     cmdExit_->setToolTip(QStringLiteral("Exit"));
     connect(cmdHelp_, &QPushButton::clicked, this, [this] { platform_.help.ShowContents(); });
     connect(cmdExit_, &QPushButton::clicked, this, [this] { ExitProgram(); });
+    // The menu has no topic of its own: F1 opens the contents.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this] { platform_.help.ShowContents(); });
 
     Load();
 }

@@ -131,11 +131,15 @@ private slots:
         QVERIFY(opened.isEmpty());
     }
 
-    void helpOpensTheContents()
+    void helpAndF1OpenTheContents()
     {
         frmMenu menu(state, platform, Table());
+        menu.show();
         QTest::mouseClick(menu.cmdHelp(), Qt::LeftButton);
-        QCOMPARE(fake.log.Events(), QStringList{"help contents"});
+        menu.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        QTest::keyClick(&menu, Qt::Key_F1);
+        QCOMPARE(fake.log.Events(), (QStringList{"help contents", "help contents"}));
     }
 
     void exitWithUnsavedListAsks_data()
