@@ -1,6 +1,7 @@
 #include "ActivityTable.h"
 
 #include "frmBee.h"
+#include "frmEdit.h"
 
 namespace lexaroo {
 
@@ -8,7 +9,8 @@ QVector<ActivityEntry> MakeActivityTable()
 {
     return {
         {0, QStringLiteral("Typewriter"), 11, nullptr},
-        {1, QStringLiteral("List Editor"), 1, nullptr},
+        {1, QStringLiteral("List Editor"), 1,
+         [](GameState& s, Platform& p) -> ActivityWindow* { return new frmEdit(s, p); }},
         {2, QStringLiteral("Spelling Bee"), 2,
          [](GameState& s, Platform& p) -> ActivityWindow* { return new frmBee(s, p); }},
         {3, QStringLiteral("Magic Hat"), 3, nullptr},
