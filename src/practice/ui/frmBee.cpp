@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSvgWidget>
 #include <QTimer>
 
 namespace lexaroo {
@@ -23,7 +24,7 @@ const QString kTitle = QStringLiteral("Spelling Bee");
 QLabel* MakeMark(QWidget* parent, int index, const QString& text, int left, int width,
                  Qt::Alignment align)
 {
-    auto* mark = MakeLabel(parent, ArrayName(QStringLiteral("Label1"), index), text, left, 5220,
+    auto* mark = MakeLabel(parent, ArrayName(QStringLiteral("Label1"), index), text, left, 5520,
                            width, 255);
     mark->setFont(DesignFont(QStringLiteral("Arial"), 9.75, true));
     mark->setStyleSheet(QStringLiteral("color: rgb(255,255,0);"));
@@ -48,6 +49,10 @@ void frmBee::BuildWindow()
     lblTitle->setFont(DesignFont(QStringLiteral("Comic Sans MS"), 24, true));
     lblTitle->setAlignment(Qt::AlignCenter);
     lblTitle->setStyleSheet(QStringLiteral("color: rgb(255,255,0); background: black;"));
+
+    auto* picture = new QSvgWidget(QStringLiteral(":/pictures/bee.svg"), this);
+    picture->setObjectName(QStringLiteral("imgBee"));
+    PlaceTwips(picture, 6060, 120, 975, 975);
 
     // The word sits on a yellow plate so it stands out from the window.
     shpWord = new QFrame(this);
@@ -87,24 +92,28 @@ void frmBee::BuildWindow()
     fraShow = new QGroupBox(QStringLiteral("Show Word?"), this);
     fraShow->setObjectName(QStringLiteral("fraShow"));
     fraShow->setFont(DesignFont(QStringLiteral("Arial"), 9.75, true));
-    fraShow->setStyleSheet(QStringLiteral("QGroupBox { color: rgb(255,255,0); }"
-                                          " QRadioButton { color: white; }"));
+    fraShow->setStyleSheet(QStringLiteral("QGroupBox { color: rgb(255,255,0); }"));
     PlaceTwips(fraShow, 5160, 1800, 1935, 855);
     const char* const showCaptions[2] = {"No", "Yes"};
     for (int i = 0; i < 2; ++i) {
         auto* opt = new QRadioButton(QString::fromLatin1(showCaptions[i]), fraShow);
         opt->setObjectName(ArrayName(QStringLiteral("optShow"), i));
+        // White captions on the blue frame; the round button keeps its dark
+        // dot so the choice can be seen.
+        QPalette pal = opt->palette();
+        pal.setColor(QPalette::WindowText, Qt::white);
+        opt->setPalette(pal);
         PlaceTwips(opt, 240 + 840 * i, 360, 735, 375);
         connect(opt, &QRadioButton::clicked, this, [this, i] { ShowWordClick(i); });
         optShow[i] = opt;
     }
 
-    Label2 = MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Words Left:"), 480, 4770,
+    Label2 = MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Words Left:"), 480, 5070,
                        1695, 375);
     Label2->setFont(DesignFont(QStringLiteral("Arial"), 12, true));
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label2->setStyleSheet(QStringLiteral("color: rgb(255,255,0);"));
-    lblLeft = MakeLabel(this, QStringLiteral("lblLeft"), QString(), 2280, 4680, 735, 495);
+    lblLeft = MakeLabel(this, QStringLiteral("lblLeft"), QString(), 2280, 4980, 735, 495);
     lblLeft->setFont(DesignFont(QStringLiteral("Arial"), 18, true));
     lblLeft->setAlignment(Qt::AlignCenter);
     lblLeft->setStyleSheet(QStringLiteral("color: black; background: white; border: 1px solid black;"));
@@ -112,14 +121,14 @@ void frmBee::BuildWindow()
     pnlScore = new PercentBar(this);
     pnlScore->setObjectName(QStringLiteral("pnlScore"));
     pnlScore->setFillColor(QColor(255, 0, 0));
-    PlaceTwips(pnlScore, 3360, 4680, 2415, 495);
+    PlaceTwips(pnlScore, 3360, 4980, 2415, 495);
     MakeMark(this, 3, QStringLiteral("0"), 3360, 495, Qt::AlignLeft);
     MakeMark(this, 2, QStringLiteral("50"), 3360 + 2415 / 2 - 248, 495, Qt::AlignHCenter);
     MakeMark(this, 4, QStringLiteral("100"), 3360 + 2415 - 495, 495, Qt::AlignRight);
 
-    cmdHelp = MakeButton(this, QStringLiteral("cmdHelp"), QStringLiteral("&Help"), 6240, 4500, 1095,
+    cmdHelp = MakeButton(this, QStringLiteral("cmdHelp"), QStringLiteral("&Help"), 6240, 4800, 1095,
                          495);
-    cmdStop = MakeButton(this, QStringLiteral("cmdStop"), QStringLiteral("&Stop"), 6240, 5160, 1095,
+    cmdStop = MakeButton(this, QStringLiteral("cmdStop"), QStringLiteral("&Stop"), 6240, 5460, 1095,
                          495);
     cmdHelp->setFont(buttonFont);
     cmdStop->setFont(buttonFont);
