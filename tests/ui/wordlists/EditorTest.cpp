@@ -159,12 +159,17 @@ private slots:
 
     void opensWithTheListAndItsLayout()
     {
-        SetList({"cat", "dog"}, QStringLiteral("PETS"), 1);
+        // Built-in and file words may be longer than the twelve letters the
+        // keys allow; they are shown and kept whole.
+        SetList({"cat", "dog", "kindheartedness"}, QStringLiteral("PETS"), 1);
         state.Words[7] = QStringLiteral("stale"); // beyond WordCount: emptied on opening
         Open();
         QCOMPARE(editor->windowTitle(), QStringLiteral("List Editor, List Name: PETS"));
         QCOMPARE(editor->size(), QSize(Twips(8355), Twips(5685)));
-        QCOMPARE(Boxes(), Padded({"cat", "dog"}));
+        QCOMPARE(Boxes(), Padded({"cat", "dog", "kindheartedness"}));
+        editor->txtWord(3)->setFocus();
+        editor->txtWord(4)->setFocus();
+        QCOMPARE(state.Words[3], QStringLiteral("kindheartedness"));
         QCOMPARE(state.Words[7], QString());
         // Filling the boxes is no edit.
         QCOMPARE(state.ListSaved, 1);
