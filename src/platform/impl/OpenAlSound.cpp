@@ -127,12 +127,15 @@ void OpenAlSound::Play(const QByteArray& wavImage, bool wait)
 
 void OpenAlSound::WaitUntilStopped(double seconds)
 {
-    // The source reports stopped once the sound has been played out. Give up
-    // well after its length so a stalled device can never hang the program.
+    // The source reports stopped once its last samples have been mixed,
+    // which is a period or two before they are heard; the sound cannot have
+    // ended before its own length has passed either. Give up well after its
+    // length so a stalled device can never hang the program.
     QElapsedTimer timer;
     timer.start();
-    const qint64 limitMs = static_cast<qint64>(seconds * 1000) + 3000;
-    while (IsPlaying() && timer.elapsed() < limitMs)
+    const qint64 lengthMs = static_cast<qint64>(seconds * 1000);
+    const qint64 limitMs = lengthMs + 3000;
+    while ((IsPlaying() || timer.elapsed() < lengthMs) && timer.elapsed() < limitMs)
         IdleWithoutInput(2);
 }
 

@@ -43,7 +43,12 @@ std::int16_t ComputeListCase(const GameState& state)
 
 QString PronunciationFileName(const QString& word)
 {
-    return word.left(8) + QStringLiteral(".wav");
+    // A hand-made list file may hold any character; a separator would put
+    // the recording in another folder.
+    QString name = word.left(8);
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    name.replace(QLatin1Char('\\'), QLatin1Char('_'));
+    return name + QStringLiteral(".wav");
 }
 
 QString PronunciationPath(const GameState& state, const QString& word)

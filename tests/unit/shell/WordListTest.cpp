@@ -88,4 +88,8 @@ TEST(PronunciationFile, FirstEightCharactersOfTheWord)
     EXPECT_EQ(PronunciationPath(s, "elephants"), "/home/ann/lists/elephant.wav");
     s.ListFolder.clear();
     EXPECT_EQ(PronunciationPath(s, "dog"), "dog.wav");
+    // Words from a hand-made file never lead outside the list's folder.
+    s.ListFolder = "/home/ann/lists/";
+    EXPECT_EQ(PronunciationPath(s, "../../etc"), "/home/ann/lists/.._.._et.wav");
+    EXPECT_EQ(PronunciationPath(s, "a\\b"), "/home/ann/lists/a_b.wav");
 }
