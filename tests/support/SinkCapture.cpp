@@ -90,4 +90,14 @@ std::vector<double> FrequencyTrack(const Pcm& pcm, double windowSeconds, double 
     return track;
 }
 
+int LongestRunNear(const std::vector<double>& track, double hz)
+{
+    int best = 0, run = 0;
+    for (double f : track) {
+        run = std::abs(f - hz) < hz * 0.05 ? run + 1 : 0;
+        best = std::max(best, run);
+    }
+    return best;
+}
+
 } // namespace lexaroo::fakes

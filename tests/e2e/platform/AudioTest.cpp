@@ -22,21 +22,6 @@ using namespace lexaroo::fakes;
 
 namespace {
 
-#define REQUIRE_SOUND_SERVER()                                                                   \
-    if (!SoundServerAvailable())                                                                 \
-    GTEST_SKIP() << "no private sound server (run through scripts/test)"
-
-// Longest run of consecutive windows near `hz`.
-int RunNear(const std::vector<double>& track, double hz)
-{
-    int best = 0, run = 0;
-    for (double f : track) {
-        run = std::abs(f - hz) < hz * 0.05 ? run + 1 : 0;
-        best = std::max(best, run);
-    }
-    return best;
-}
-
 void Warm(OpenAlSound& sound)
 {
     // The first sound after the sink has idled can start late.
@@ -68,7 +53,7 @@ TEST(RealSound, ATonePlayedWithWaitReachesTheSinkAndReturnsAfterItEnds)
 
     const auto track = FrequencyTrack(*heard, 0.05, 0.05);
     // 0.6 s of tone is 12 windows of 50 ms; allow the edges to blur.
-    EXPECT_GE(RunNear(track, 440), 9);
+    EXPECT_GE(LongestRunNear(track, 440), 9);
     double loudest = 0;
     for (size_t b = 0; b < heard->samples.size(); b += 2205)
         loudest = std::max(loudest, Rms(*heard, b, b + 2205));
@@ -99,10 +84,10 @@ TEST(RealSound, PlayWithoutWaitReturnsAtOnceAndANewSoundCutsTheOld)
     const auto track = FrequencyTrack(*heard, 0.05, 0.05);
     // About 0.4 s of the low tone, then the high tone; the rest of the low
     // tone never plays.
-    const int low = RunNear(track, 440);
+    const int low = LongestRunNear(track, 440);
     EXPECT_GE(low, 5);
     EXPECT_LE(low, 12);
-    EXPECT_GE(RunNear(track, 880), 7);
+    EXPECT_GE(LongestRunNear(track, 880), 7);
     bool lowAfterHigh = false, seenHigh = false;
     for (double f : track) {
         if (std::abs(f - 880) < 44)

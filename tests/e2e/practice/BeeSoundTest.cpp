@@ -28,7 +28,7 @@ struct ToneRun {
     int length = 0;
     int start = -1;
 };
-ToneRun LongestRunNear(const std::vector<double>& track, double hz)
+ToneRun PlacedRunNear(const std::vector<double>& track, double hz)
 {
     ToneRun best, run;
     for (int i = 0; i < static_cast<int>(track.size()); ++i) {
@@ -110,8 +110,8 @@ TEST(BeeRealSound, SayWordPlaysTheWordsRecordingToTheSink)
     // 0.6 s of each tone is 12 windows of 50 ms: the first word's tone, then
     // the second's.
     const auto track = FrequencyTrack(*heard, 0.05, 0.05);
-    const ToneRun first = LongestRunNear(track, 660);
-    const ToneRun second = LongestRunNear(track, 440);
+    const ToneRun first = PlacedRunNear(track, 660);
+    const ToneRun second = PlacedRunNear(track, 440);
     EXPECT_GE(first.length, 9);
     EXPECT_GE(second.length, 9);
     EXPECT_LT(first.start, second.start);

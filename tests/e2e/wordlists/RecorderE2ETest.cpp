@@ -23,21 +23,6 @@ using namespace lexaroo::fakes;
 
 namespace {
 
-#define REQUIRE_SOUND_SERVER()                                                                   \
-    if (!SoundServerAvailable())                                                                 \
-    GTEST_SKIP() << "no private sound server (run through scripts/test)"
-
-// Longest run of consecutive windows near `hz`.
-int RunNear(const std::vector<double>& track, double hz)
-{
-    int best = 0, run = 0;
-    for (double f : track) {
-        run = std::abs(f - hz) < hz * 0.05 ? run + 1 : 0;
-        best = std::max(best, run);
-    }
-    return best;
-}
-
 std::optional<Pcm> ReadPcm(const QString& path)
 {
     QFile f(path);
@@ -109,7 +94,7 @@ TEST(RecorderWindow, RecordsAWordBesideTheListAndPlaysItToTheSink)
     ASSERT_TRUE(heard);
     // About 1.2 s of tone is 24 windows of 50 ms; allow for the settling
     // start of the recording and blurred edges.
-    EXPECT_GE(RunNear(FrequencyTrack(*heard, 0.05, 0.05), 440), 14);
+    EXPECT_GE(LongestRunNear(FrequencyTrack(*heard, 0.05, 0.05), 440), 14);
     EXPECT_EQ(rec.lblPlay()->text(), QStringLiteral("Play"));
 }
 
