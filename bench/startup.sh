@@ -17,7 +17,10 @@ times=()
 for i in $(seq "$runs"); do
   start=$(date +%s%N)
   "$program" & app=$!
-  xdotool search --sync --onlyvisible --name '^Lexaroo, Version 5.0' >/dev/null
+  # xdotool's own --sync waits half a second between looks: poll instead.
+  until xdotool search --onlyvisible --name '^Lexaroo, Version 5.0' >/dev/null 2>&1; do
+    sleep 0.005
+  done
   end=$(date +%s%N)
   kill "$app"; wait "$app" 2>/dev/null || true
   ms=$(( (end - start) / 1000000 ))
