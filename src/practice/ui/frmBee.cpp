@@ -307,8 +307,17 @@ void frmBee::keyPressEvent(QKeyEvent* event)
 
 bool frmBee::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && watched != this)
-        return KeyTyped(static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::KeyPress && watched != this) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Enter on the focused Next Word button moves on, as a child expects
+        // after finishing a word. Elsewhere Enter and Space still beep, so a
+        // habit of pressing them never repeats the word and costs a try.
+        if (watched == cmdOK && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            cmdOK->click();
+            return true;
+        }
+        return KeyTyped(key);
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         for (int i = 0; i < kTileCount; ++i) {

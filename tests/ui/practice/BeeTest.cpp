@@ -509,6 +509,23 @@ private slots:
         QCOMPARE(state.WordStatus[1], 0);
     }
 
+    void enterOnNextWordMovesOn()
+    {
+        SetList({"cat", "dog"});
+        Open();
+        Say();
+        Type("cat");
+        QCOMPARE(bee->focusWidget(), NextButton());
+        QTest::keyClick(NextButton(), Qt::Key_Return);
+        QCOMPARE(state.WordsTried, 2);
+        QVERIFY(!NextButton()->isVisible());
+        QVERIFY(!fake->log.Contains("beep"));
+        // On Say Word, Enter beeps and says nothing.
+        Events();
+        QTest::keyClick(SayButton(), Qt::Key_Return);
+        QCOMPARE(Events(), QStringList{"beep"});
+    }
+
     void helpOpensTopicTwo()
     {
         SetList({"cat"});
