@@ -2,7 +2,11 @@
 
 #include "DelimitedText.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <iterator>
 
@@ -29,14 +33,44 @@ constexpr Setting kSettings[] = {
 
 } // namespace
 
-QString SettingsPath(const GameState& state)
+namespace {
+
+QString ProgramSettingsPath(const GameState& state)
 {
     return state.AppFolder + QStringLiteral("lexaroo5.ini");
 }
 
+// Whether files can really be made in a folder (permission bits say little
+// to root or on a read-only file system).
+bool CanWriteIn(const QString& folder)
+{
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("lexaroo-XXXXXX.tmp")));
+    return probe.open();
+}
+
+} // namespace
+
+QString UserSettingsPath()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("lexaroo/lexaroo5.ini"));
+}
+
+QString SettingsPath(const GameState& state)
+{
+    // An installed program's folder belongs to the system: the user's own
+    // settings then live in their configuration folder.
+    if (QFileInfo(state.AppFolder).isDir() && !CanWriteIn(state.AppFolder))
+        return UserSettingsPath();
+    return ProgramSettingsPath(state);
+}
+
 void ReadSettings(GameState& state)
 {
-    QFile file(SettingsPath(state));
+    QString path = SettingsPath(state);
+    if (path != ProgramSettingsPath(state) && !QFile::exists(path))
+        path = ProgramSettingsPath(state); // the settings installed with the program
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         state.SetDefaultSettings();
         return;
@@ -69,6 +103,8 @@ bool WriteSettings(const GameState& state, QString* error)
     writer.EndLine();
 
     const QString path = SettingsPath(state);
+    if (path != ProgramSettingsPath(state))
+        QDir().mkpath(QFileInfo(path).absolutePath());
     QString reason;
     if (SaveFileSafely(path, writer.Bytes(), &reason))
         return true;

@@ -10,7 +10,11 @@ namespace lexaroo {
 //     BeeShowWord
 //     GameSpeed
 //     HatSayWord
+// When the program folder cannot be written (an installed program), the
+// user's copy in their configuration folder is used instead; until it exists
+// the program folder's file is read.
 QString SettingsPath(const GameState& state);
+QString UserSettingsPath();
 
 // Reads the six settings. A missing file, a field that is not a number, too
 // few fields or a value outside its range gives all six their defaults,

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -174,4 +175,24 @@ TEST_F(SettingsFileTest, FailedWriteKeepsThePreviousFile)
     EXPECT_EQ(ReadAll(path), old);
     // No temporary file is left behind.
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"lexaroo5.ini"});
+}
+
+TEST(SettingsFileFolders, ProgramFolderThatCannotBeWrittenUsesTheUsersOwnCopy)
+{
+    // /proc exists and takes no new files, even from root.
+    if (QTemporaryFile(QStringLiteral("/proc/probe-XXXXXX")).open())
+        GTEST_SKIP() << "/proc can be written here";
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    GameState s = Unusual(QStringLiteral("/proc/"));
+    EXPECT_EQ(SettingsPath(s), config.filePath("lexaroo/lexaroo5.ini"));
+
+    QString error;
+    ASSERT_TRUE(WriteSettings(s, &error)) << error.toStdString();
+    GameState back;
+    back.AppFolder = s.AppFolder;
+    ReadSettings(back);
+    EXPECT_EQ(back.BuiltInList, 10);
+    EXPECT_EQ(back.GameSpeed, 20);
+    qunsetenv("XDG_CONFIG_HOME");
 }
