@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <sys/resource.h>
 #include <vector>
 
 namespace lexaroo::fakes {
@@ -16,6 +17,20 @@ QByteArray MakeToneWav(double frequency, double seconds, int sampleRate = 22050,
 
 // Writes bytes to a file; false on failure.
 bool WriteFile(const QString& path, const QByteArray& bytes);
+
+// While it lives, every file write past `bytes` fails, as on a full disk.
+// Works for root too, unlike a read-only folder.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
 
 // The program folder of the build tree (LEXAROO_PROGRAM_DIR), with a separator.
 QString ProgramFolder();

@@ -134,6 +134,15 @@ bool ReadListFile(GameState& state, const QString& path, QString* error)
                 return ReadFailure(path, reader.ErrorText(), error);
             }
         }
+        if (word.contains(QLatin1Char('"'))) {
+            // Only a damaged file holds one: such a word could never be saved.
+            return ReadFailure(path,
+                               QStringLiteral("word %1 (line %2) holds a double quote, which no "
+                                              "word can contain")
+                                   .arg(i)
+                                   .arg(reader.Line()),
+                               error);
+        }
         state.Words[i] = word;
         state.WordCount = static_cast<std::int16_t>(i);
     }

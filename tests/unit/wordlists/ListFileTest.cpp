@@ -6,10 +6,11 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <random>
+
 
 using namespace lexaroo;
+using lexaroo::fakes::FileSizeLimit;
 using lexaroo::fakes::WriteFile;
 
 namespace {
@@ -31,28 +32,6 @@ GameState WithOldList()
     s.ListSaved = 0;
     return s;
 }
-
-// Makes file writes past `bytes` fail, as on a full disk (works for root too).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
-};
 
 class ListFileTest : public ::testing::Test {
 protected:
@@ -245,4 +224,61 @@ TEST_F(ListFileTest, FailedWriteLeavesThePreviousFile)
     EXPECT_FALSE(WriteListFile(s, path, &error));
     EXPECT_TRUE(error.contains("word 7")) << error.toStdString();
     EXPECT_EQ(ReadAll(path), old);
+}
+
+TEST_F(ListFileTest, DamagedFilesNeverLeaveABrokenList)
+{
+    // Seeded random damage to a good file: bytes changed, cut short, lines
+    // repeated. Whatever the outcome, the list in memory stays one the rest
+    // of the program can use and save again: 0..30 words, each at most 255
+    // characters, with no quote or NUL in it.
+    GameState good;
+    const char* words[] = {"cat", "don't", "well-known", "a,b", "zebra"};
+    for (int i = 0; i < 5; ++i)
+        good.Words[i + 1] = QString::fromLatin1(words[i]);
+    good.WordCount = 5;
+    ASSERT_TRUE(WriteListFile(good, path, nullptr));
+    const QByteArray original = ReadAll(path);
+
+    std::mt19937 random(2026);
+    int failures = 0;
+    for (int run = 0; run < 3000; ++run) {
+        QByteArray bytes = original;
+        switch (random() % 4) {
+        case 0: // change a few bytes to anything
+            for (int k = 0, n = 1 + random() % 4; k < n; ++k)
+                bytes[random() % bytes.size()] = static_cast<char>(random() % 256);
+            break;
+        case 1: // cut short
+            bytes.truncate(random() % bytes.size());
+            break;
+        case 2: // a count that lies
+            bytes.replace(0, 1, QByteArray::number(static_cast<int>(random() % 80) - 20));
+            break;
+        case 3: // a line repeated many times
+            bytes += QByteArray("\"again\"\r\n").repeated(static_cast<int>(random() % 40));
+            break;
+        }
+        ASSERT_TRUE(WriteFile(path, bytes));
+        GameState s = WithOldList();
+        QString error;
+        const bool ok = ReadListFile(s, path, &error);
+        failures += ok ? 0 : 1;
+        EXPECT_EQ(ok, error.isEmpty()) << run;
+        ASSERT_GE(s.WordCount, 0) << run;
+        ASSERT_LE(s.WordCount, kMaxWords) << run;
+        for (int i = 1; i <= kMaxWords; ++i) {
+            const QString& w = s.Words[i];
+            if (i > s.WordCount) {
+                EXPECT_TRUE(w.isEmpty()) << run << " word " << i;
+                continue;
+            }
+            EXPECT_LE(w.size(), 255) << run;
+            EXPECT_FALSE(w.contains(QLatin1Char('"'))) << run;
+            EXPECT_FALSE(w.contains(QChar(0))) << run;
+        }
+    }
+    // The damage was real: many files were refused, some still read.
+    EXPECT_GT(failures, 500);
+    EXPECT_LT(failures, 3000);
 }
