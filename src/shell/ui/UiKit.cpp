@@ -1,5 +1,6 @@
 #include "UiKit.h"
 
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -87,6 +88,22 @@ QPushButton* MakePictureButton(QWidget* parent, const QString& name, const QStri
     const int side = std::min(button->width(), button->height()) - (caption.isEmpty() ? 8 : 20);
     button->setIconSize(QSize(side, side));
     return button;
+}
+
+HelpExitFrame MakeHelpExitFrame(QWidget* parent, int left, int top, int width, int height,
+                                int helpLeft, int helpTop, int exitLeft, int exitTop)
+{
+    auto* frame = new QGroupBox(parent);
+    frame->setObjectName(QStringLiteral("fraChoice"));
+    PlaceTwips(frame, left, top, width, height);
+    const QFont sans = DesignFont(QStringLiteral("MS Sans Serif"), 8, true);
+    auto* help = MakeButton(frame, QStringLiteral("cmdHelp"), QStringLiteral("&Help"), helpLeft,
+                            helpTop, 1095, 495);
+    auto* exit = MakeButton(frame, QStringLiteral("cmdExit"), QStringLiteral("E&xit"), exitLeft,
+                            exitTop, 1095, 495);
+    help->setFont(sans);
+    exit->setFont(sans);
+    return {frame, help, exit};
 }
 
 QString ArrayName(const QString& base, int index)

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QString>
 
+class QGroupBox;
 class QWidget;
 class QLabel;
 class QPushButton;
@@ -41,6 +42,16 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
 QPushButton* MakePictureButton(QWidget* parent, const QString& name, const QString& picture,
                                const QString& caption, int left, int top, int width,
                                int height);
+
+// The frame `fraChoice` holding a window's "&Help" and "E&xit" buttons
+// (`cmdHelp`, `cmdExit`, 1095 x 495 twips each, at the given places inside it).
+struct HelpExitFrame {
+    QGroupBox* frame;
+    QPushButton* help;
+    QPushButton* exit;
+};
+HelpExitFrame MakeHelpExitFrame(QWidget* parent, int left, int top, int width, int height,
+                                int helpLeft, int helpTop, int exitLeft, int exitTop);
 
 // Object name of a control-array member: "lblLetter(3)".
 QString ArrayName(const QString& base, int index);

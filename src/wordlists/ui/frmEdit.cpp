@@ -126,16 +126,10 @@ void frmEdit::BuildControls()
         Label1_[k] = label;
     }
 
-    fraChoice_ = new QGroupBox(this);
-    fraChoice_->setObjectName(QStringLiteral("fraChoice"));
-    PlaceTwips(fraChoice_, 5670, 4680, 2565, 855);
-    const QFont sans = DesignFont(QStringLiteral("MS Sans Serif"), 8, true);
-    cmdHelp_ = MakeButton(fraChoice_, QStringLiteral("cmdHelp"), QStringLiteral("&Help"), 120, 240,
-                          1095, 495);
-    cmdExit_ = MakeButton(fraChoice_, QStringLiteral("cmdExit"), QStringLiteral("E&xit"), 1320, 240,
-                          1095, 495);
-    cmdHelp_->setFont(sans);
-    cmdExit_->setFont(sans);
+    const HelpExitFrame choice = MakeHelpExitFrame(this, 5670, 4680, 2565, 855, 120, 240, 1320, 240);
+    fraChoice_ = choice.frame;
+    cmdHelp_ = choice.help;
+    cmdExit_ = choice.exit;
     connect(cmdHelp_, &QPushButton::clicked, this, [this] { ShowHelp(); });
     connect(cmdExit_, &QPushButton::clicked, this, [this] { close(); });
 }
@@ -309,16 +303,8 @@ void frmEdit::DoOpenList()
     NameFromListPath(state_, path);
     CleanUpEmptySounds(state_.ListFolder);
     QString error;
-    if (!ReadListFile(state_, path, &error)) {
-        ReportError(error);
-        // The boxes show what was read before the failure, so what is on
-        // screen is what a later command works on.
-        Compact();
-        ShowList();
-        return;
-    }
-    ShowList();
-    state_.ListSaved = 1;
+    const bool read = ReadListFile(state_, path, &error);
+    ShowLoadedList(read, error);
 }
 
 void frmEdit::DoBuiltInList()
@@ -329,9 +315,17 @@ void frmEdit::DoBuiltInList()
     if (state_.BuiltInCancelled != 0)
         return;
     QString error;
-    if (!LoadBuiltInList(state_, &error)) {
+    const bool loaded = LoadBuiltInList(state_, &error);
+    ShowLoadedList(loaded, error);
+}
+
+void frmEdit::ShowLoadedList(bool ok, const QString& error)
+{
+    if (!ok) {
         ReportError(error);
-        // The loader leaves the list empty; the boxes show that.
+        // The boxes show what was read before the failure (nothing, for a
+        // built-in list), so what is on screen is what a later command
+        // works on.
         Compact();
         ShowList();
         return;

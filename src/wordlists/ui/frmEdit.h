@@ -55,6 +55,8 @@ private:
     void SetCaption();
     bool ConfirmDiscard(const QString& title);
     void ReportError(const QString& error);
+    // After Open or Built-In: the list on screen, marked saved when it loaded.
+    void ShowLoadedList(bool ok, const QString& error);
 
     void DoNewList();
     void DoOpenList();

@@ -92,16 +92,10 @@ void frmRec::BuildControls()
     connect(cmdRecord_, &QPushButton::clicked, this, [this] { Record(); });
     connect(cmdStop_, &QPushButton::clicked, this, [this] { Stop(); });
 
-    fraChoice_ = new QGroupBox(this);
-    fraChoice_->setObjectName(QStringLiteral("fraChoice"));
-    PlaceTwips(fraChoice_, 5160, 1920, 1335, 1455);
-    const QFont sans = DesignFont(QStringLiteral("MS Sans Serif"), 8, true);
-    cmdHelp_ = MakeButton(fraChoice_, QStringLiteral("cmdHelp"), QStringLiteral("&Help"), 120, 240,
-                          1095, 495);
-    cmdExit_ = MakeButton(fraChoice_, QStringLiteral("cmdExit"), QStringLiteral("E&xit"), 120, 840,
-                          1095, 495);
-    cmdHelp_->setFont(sans);
-    cmdExit_->setFont(sans);
+    const HelpExitFrame choice = MakeHelpExitFrame(this, 5160, 1920, 1335, 1455, 120, 240, 120, 840);
+    fraChoice_ = choice.frame;
+    cmdHelp_ = choice.help;
+    cmdExit_ = choice.exit;
     cmdHelp_->setAutoDefault(false);
     cmdExit_->setAutoDefault(false);
     connect(cmdHelp_, &QPushButton::clicked, this, [this] { platform_.help.ShowTopic(kHelpTopic); });
