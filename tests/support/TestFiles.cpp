@@ -51,6 +51,12 @@ QByteArray MakeToneWav(double frequency, double seconds, int sampleRate, double 
     return WavHeader(n * 2, sampleRate) + data;
 }
 
+QByteArray ReadFile(const QString& path, const QByteArray& ifMissing)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : ifMissing;
+}
+
 bool WriteFile(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);

@@ -15,6 +15,9 @@ QByteArray MakeTaggedSound(const QString& name);
 QByteArray MakeToneWav(double frequency, double seconds, int sampleRate = 22050,
                        double amplitude = 0.5);
 
+// The whole of a file, or `ifMissing` when it cannot be read.
+QByteArray ReadFile(const QString& path, const QByteArray& ifMissing = {});
+
 // Writes bytes to a file; false on failure.
 bool WriteFile(const QString& path, const QByteArray& bytes);
 

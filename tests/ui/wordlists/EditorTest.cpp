@@ -55,11 +55,7 @@ QString BuiltInWord(int grade, int list, int k)
     return QStringLiteral("WORD") + QChar('A' + grade) + QChar('A' + list) + QChar('A' + k);
 }
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+QByteArray ReadAll(const QString& path) { return fakes::ReadFile(path); }
 
 } // namespace
 

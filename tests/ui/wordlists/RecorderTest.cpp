@@ -36,11 +36,7 @@ public:
     std::function<void()> whilePlaying;
 };
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+QByteArray ReadAll(const QString& path) { return fakes::ReadFile(path); }
 
 } // namespace
 

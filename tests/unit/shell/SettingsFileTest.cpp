@@ -14,11 +14,7 @@ using lexaroo::fakes::WriteFile;
 
 namespace {
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+QByteArray ReadAll(const QString& path) { return fakes::ReadFile(path, "<missing>"); }
 
 // A state whose six settings all differ from the defaults.
 GameState Unusual(const QString& folder)

@@ -15,11 +15,7 @@ using lexaroo::fakes::WriteFile;
 
 namespace {
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+QByteArray ReadAll(const QString& path) { return fakes::ReadFile(path, "<missing>"); }
 
 // A full list of placeholder words, so a test sees what reading empties.
 GameState WithOldList()
