@@ -31,7 +31,15 @@ bool OpenAlRecorder::StartRecording(const QString& path, QString* error)
             *error = QStringLiteral("The sound file %1 could not be read: %2").arg(path, why);
         return false;
     }
-    const int channels = format->channels == 2 ? 2 : 1;
+    // The file is a copy of the recording template; a format we cannot
+    // capture in is the template's fault, and nothing is recorded.
+    const QString problem = RecordingFormatProblem(*format);
+    if (!problem.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("The recording template cannot be used: %1.").arg(problem);
+        return false;
+    }
+    const int channels = format->channels;
     ALCdevice* dev = alcCaptureOpenDevice(nullptr, static_cast<ALCuint>(format->sampleRate),
                                           channels == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16,
                                           format->sampleRate * kCaptureSecondsBuffered);

@@ -14,6 +14,47 @@ namespace lexaroo {
 
 namespace {
 constexpr size_t kCacheLimit = 48;
+
+std::uint64_t ContentKey(const QByteArray& image)
+{
+    return std::hash<std::string_view>{}(
+        std::string_view(image.constData(), static_cast<size_t>(image.size())));
+}
+} // namespace
+
+SoundBufferCache::SoundBufferCache(std::size_t limit, Release release)
+    : limit_(limit), release_(std::move(release))
+{
+}
+
+SoundBufferCache::~SoundBufferCache() { Clear(); }
+
+void SoundBufferCache::Clear()
+{
+    for (const Held& held : entries_) {
+        if (held.entry.buffer != 0)
+            release_(held.entry.buffer);
+    }
+    entries_.clear();
+}
+
+const SoundBufferCache::Entry& SoundBufferCache::Get(const QByteArray& image, const Make& make)
+{
+    const std::uint64_t key = ContentKey(image);
+    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+        if (it->key == key && it->image == image) {
+            entries_.splice(entries_.begin(), entries_, it);
+            return entries_.front().entry;
+        }
+    }
+    entries_.push_front(Held{key, image, make(image)});
+    if (entries_.size() > limit_) {
+        // The source only ever holds the front buffer, so the oldest is free.
+        if (entries_.back().entry.buffer != 0)
+            release_(entries_.back().entry.buffer);
+        entries_.pop_back();
+    }
+    return entries_.front().entry;
 }
 
 struct OpenAlSound::Device {
@@ -22,7 +63,13 @@ struct OpenAlSound::Device {
     ALuint source = 0;
 };
 
-OpenAlSound::OpenAlSound() = default;
+OpenAlSound::OpenAlSound()
+    : cache_(kCacheLimit, [](unsigned int buffer) {
+          const ALuint b = buffer;
+          alDeleteBuffers(1, &b);
+      })
+{
+}
 
 OpenAlSound::~OpenAlSound()
 {
@@ -31,8 +78,7 @@ OpenAlSound::~OpenAlSound()
     alSourceStop(device_->source);
     alSourcei(device_->source, AL_BUFFER, 0);
     alDeleteSources(1, &device_->source);
-    for (const auto& c : cache_)
-        alDeleteBuffers(1, &c.buffer);
+    cache_.Clear();
     alcMakeContextCurrent(nullptr);
     alcDestroyContext(device_->context);
     alcCloseDevice(device_->device);
@@ -78,19 +124,11 @@ bool OpenAlSound::IsPlaying()
     return state == AL_PLAYING;
 }
 
-const OpenAlSound::CachedBuffer* OpenAlSound::BufferFor(const QByteArray& image)
+SoundBufferCache::Entry OpenAlSound::Decode(const QByteArray& image)
 {
-    const std::uint64_t key =
-        std::hash<std::string_view>{}(std::string_view(image.constData(), static_cast<size_t>(image.size())));
-    for (auto it = cache_.begin(); it != cache_.end(); ++it) {
-        if (it->key == key && it->size == image.size()) {
-            cache_.splice(cache_.begin(), cache_, it);
-            return &cache_.front();
-        }
-    }
     const auto pcm = DecodeWav(image);
     if (!pcm)
-        return nullptr;
+        return {};
     ALuint buffer = 0;
     alGetError();
     alGenBuffers(1, &buffer);
@@ -99,15 +137,9 @@ const OpenAlSound::CachedBuffer* OpenAlSound::BufferFor(const QByteArray& image)
                  pcm->sampleRate);
     if (alGetError() != AL_NO_ERROR) {
         alDeleteBuffers(1, &buffer);
-        return nullptr;
+        return {};
     }
-    cache_.push_front(CachedBuffer{key, image.size(), buffer, pcm->Seconds()});
-    if (cache_.size() > kCacheLimit) {
-        // The source only ever holds the front buffer, so the oldest is free.
-        alDeleteBuffers(1, &cache_.back().buffer);
-        cache_.pop_back();
-    }
-    return &cache_.front();
+    return {buffer, pcm->Seconds()};
 }
 
 void OpenAlSound::Play(const QByteArray& wavImage, bool wait)
@@ -116,13 +148,15 @@ void OpenAlSound::Play(const QByteArray& wavImage, bool wait)
         return;
     alSourceStop(device_->source);
     alSourcei(device_->source, AL_BUFFER, 0);
-    const CachedBuffer* cached = BufferFor(wavImage);
-    if (!cached)
+    const SoundBufferCache::Entry& cached =
+        cache_.Get(wavImage, [this](const QByteArray& image) { return Decode(image); });
+    if (cached.buffer == 0)
         return;
-    alSourcei(device_->source, AL_BUFFER, static_cast<ALint>(cached->buffer));
+    const double seconds = cached.seconds;
+    alSourcei(device_->source, AL_BUFFER, static_cast<ALint>(cached.buffer));
     alSourcePlay(device_->source);
     if (wait)
-        WaitUntilStopped(cached->seconds);
+        WaitUntilStopped(seconds);
 }
 
 void OpenAlSound::WaitUntilStopped(double seconds)
