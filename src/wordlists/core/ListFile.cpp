@@ -38,6 +38,17 @@ QString NotAListFile(const DelimitedReader& reader)
         .arg(reader.Line());
 }
 
+// Where the first control character (below a space, or DEL) is, or -1.
+qsizetype ControlCharacterAt(const QString& word)
+{
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const char16_t u = word[i].unicode();
+        if (u < 0x20 || u == 0x7f)
+            return i;
+    }
+    return -1;
+}
+
 } // namespace
 
 void NameFromListPath(GameState& state, const QString& path)
@@ -143,8 +154,24 @@ bool ReadListFile(GameState& state, const QString& path, QString* error)
                                    .arg(reader.Line()),
                                error);
         }
-        state.Words[i] = word;
-        state.WordCount = static_cast<std::int16_t>(i);
+        if (const qsizetype at = ControlCharacterAt(word); at >= 0) {
+            // Nor can a word hold a control character: it would show as
+            // nothing and the list could not be saved again.
+            return ReadFailure(path,
+                               QStringLiteral("word %1 (line %2) holds a control character "
+                                              "(byte %3), which no word can contain")
+                                   .arg(i)
+                                   .arg(reader.Line())
+                                   .arg(QStringLiteral("0x%1").arg(word[at].unicode(), 2, 16,
+                                                                   QLatin1Char('0'))),
+                               error);
+        }
+        // An empty field is no word: the list holds only the rest, in order,
+        // as the editor's compaction would leave it.
+        if (word.isEmpty())
+            continue;
+        state.WordCount = static_cast<std::int16_t>(state.WordCount + 1);
+        state.Words[state.WordCount] = word;
     }
     if (count > kMaxWords) {
         return ReadFailure(path,

@@ -13,8 +13,10 @@ namespace lexaroo {
 void NameFromListPath(GameState& state, const QString& path);
 
 // Reads the file into Words and WordCount; the previous words are emptied
-// first. On failure *error holds a message for the user and Words(1..WordCount)
-// hold the words read before the failure. ListName, ListFolder and ListSaved
+// first. Empty words are dropped, so Words(1..WordCount) are never empty, and
+// a word the file could not hold again (a double quote, a control character)
+// is a failure. On failure *error holds a message for the user and
+// Words(1..WordCount) hold the words read before the failure. ListName, ListFolder and ListSaved
 // are not touched: the caller names the list first and marks it saved after.
 bool ReadListFile(GameState& state, const QString& path, QString* error);
 

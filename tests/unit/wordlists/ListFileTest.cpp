@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 
 using namespace lexaroo;
@@ -269,12 +270,102 @@ TEST_F(ListFileTest, DamagedFilesNeverLeaveABrokenList)
                 EXPECT_TRUE(w.isEmpty()) << run << " word " << i;
                 continue;
             }
+            EXPECT_FALSE(w.isEmpty()) << run << " word " << i;
             EXPECT_LE(w.size(), 255) << run;
             EXPECT_FALSE(w.contains(QLatin1Char('"'))) << run;
             EXPECT_FALSE(w.contains(QChar(0))) << run;
+        }
+        // A list that opened must save again and read back the same.
+        if (ok) {
+            const QString copy = folder + "COPY.bsl";
+            ASSERT_TRUE(WriteListFile(s, copy, &error)) << run << ": " << error.toStdString();
+            GameState again = WithOldList();
+            ASSERT_TRUE(ReadListFile(again, copy, &error)) << run << ": " << error.toStdString();
+            EXPECT_EQ(again.WordCount, s.WordCount) << run;
+            EXPECT_EQ(again.Words, s.Words) << run;
         }
     }
     // The damage was real: many files were refused, some still read.
     EXPECT_GT(failures, 500);
     EXPECT_LT(failures, 3000);
+}
+
+TEST_F(ListFileTest, ControlBytesInAWordAreRefusedOnOpen)
+{
+    // Every control byte, inside a quoted and an unquoted word. A file that
+    // opens must save again, so each either fails with a message or (where
+    // the byte is a tab or a line end, which the format reads as a space or
+    // the end of the word) gives a word that saves and reads back unchanged.
+    std::vector<char> bytes;
+    for (int b = 0x01; b <= 0x1f; ++b)
+        bytes.push_back(static_cast<char>(b));
+    bytes.push_back('\x7f');
+    for (const char b : bytes) {
+        for (const bool quoted : {true, false}) {
+            const QByteArray word = QByteArray("ca") + b + "t";
+            const QByteArray text = "1\r\n" + (quoted ? '"' + word + '"' : word) + "\r\n";
+            SCOPED_TRACE(QByteArray(text.toHex(' ')).toStdString());
+            ASSERT_TRUE(WriteFile(path, text));
+            GameState s = WithOldList();
+            QString error;
+            const bool ok = ReadListFile(s, path, &error);
+            const bool lineEnd = b == '\r' || b == '\n';
+            if (!quoted && (lineEnd || b == '\t')) {
+                ASSERT_TRUE(ok) << error.toStdString();
+                EXPECT_EQ(s.Words[1], lineEnd ? QString("ca") : QString("ca t"));
+                EXPECT_TRUE(WriteListFile(s, folder + "COPY.bsl", &error)) << error.toStdString();
+                continue;
+            }
+            EXPECT_FALSE(ok);
+            EXPECT_TRUE(error.contains(lineEnd ? "closing double quote" : "control character"))
+                << error.toStdString();
+            EXPECT_TRUE(error.contains("word 1")) << error.toStdString();
+            EXPECT_EQ(s.WordCount, 0);
+            EXPECT_TRUE(s.Words[1].isEmpty());
+        }
+    }
+    // The file that showed the fault: "1", a line feed, a backspace.
+    ASSERT_TRUE(WriteFile(path, QByteArray::fromHex("310a08")));
+    GameState s = WithOldList();
+    QString error;
+    EXPECT_FALSE(ReadListFile(s, path, &error));
+    EXPECT_TRUE(error.contains("control character")) << error.toStdString();
+    EXPECT_EQ(s.WordCount, 0);
+}
+
+TEST_F(ListFileTest, EmptyWordsAreDroppedAndNotCounted)
+{
+    struct Case {
+        const char* name;
+        QByteArray text;
+        std::vector<const char*> words;
+    };
+    const Case cases[] = {
+        {"a lone comma", QByteArray::fromHex("310a2c"), {}},
+        {"empty quotes", "1\r\n\"\"", {}},
+        {"empty quotes between words", "3\r\n\"cat\"\r\n\"\"\r\n\"dog\"\r\n", {"cat", "dog"}},
+        {"empty fields on one line", "4\r\n,\"cat\",,\"emu\"\r\n", {"cat", "emu"}},
+        {"only empty words", "3\r\n\"\"\r\n\"\"\r\n,\r\n", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(WriteFile(path, c.text));
+        GameState s = WithOldList();
+        QString error;
+        ASSERT_TRUE(ReadListFile(s, path, &error)) << error.toStdString();
+        ASSERT_EQ(s.WordCount, static_cast<int>(c.words.size()));
+        for (int i = 1; i <= kMaxWords; ++i) {
+            const QString expected = i <= s.WordCount ? QString(c.words[i - 1]) : QString();
+            EXPECT_EQ(s.Words[i], expected) << i;
+        }
+    }
+    // A failure after an empty word keeps the words before it, counted without it.
+    ASSERT_TRUE(WriteFile(path, "4\r\n\"cat\"\r\n\"\"\r\n\"dog\"\r\n"));
+    GameState s = WithOldList();
+    QString error;
+    EXPECT_FALSE(ReadListFile(s, path, &error));
+    EXPECT_EQ(s.WordCount, 2);
+    EXPECT_EQ(s.Words[1], "cat");
+    EXPECT_EQ(s.Words[2], "dog");
+    EXPECT_TRUE(s.Words[3].isEmpty());
 }
