@@ -10,7 +10,10 @@ namespace lexaroo {
 // and runs to the next such line; its body is HTML (paragraphs, lists, bold).
 // Topic 0 is the contents page. Links between topics are written
 // <a href="topic:N">...</a>. Lines before the first topic and lines starting
-// with "@#" are comments.
+// with "@#" are comments. N is a whole number from 0 to kMaxHelpTopic; a
+// topic line with any other number is left out, with its text.
+constexpr int kMaxHelpTopic = 32767;
+
 struct HelpTopic {
     int number = 0;
     QString title;
