@@ -5,8 +5,9 @@
 
 namespace lexaroo {
 
-// The eleven activities the menu offers: button index, caption, help topic
-// and the window each opens.
+// The eleven activities the menu offers: button index, title, help topic
+// and the window each opens. The one place a window's title and help topic
+// are written.
 QVector<ActivityEntry> MakeActivityTable();
 
 } // namespace lexaroo

@@ -19,9 +19,9 @@ int main(int argc, char* argv[])
     // The state lives for the whole run; the platform's help viewer reads the
     // help file from the program folder.
     lexaroo::GameState state;
-    const QString appFolder =
+    state.AppFolder =
         QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + QDir::separator();
-    lexaroo::RealPlatform real(appFolder + QStringLiteral("lexaroo.hlp"));
+    lexaroo::RealPlatform real(state.AppFolder + QStringLiteral("lexaroo.hlp"));
     lexaroo::Platform platform = real.Get();
 
     lexaroo::frmMenu menu(state, platform, lexaroo::MakeActivityTable());
@@ -30,6 +30,5 @@ int main(int argc, char* argv[])
         QTimer::singleShot(0, &app, &QApplication::quit);
     });
     menu.show();
-    lexaroo::CentreOnScreen(&menu);
     return app.exec();
 }

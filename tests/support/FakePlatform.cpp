@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cmath>
+
 namespace lexaroo::fakes {
 
 namespace {
@@ -75,20 +78,100 @@ void FakeSound::PlayFile(const QString& path)
     log_.Add(QStringLiteral("sound file %1").arg(QFileInfo(path).fileName()));
 }
 
+class FakeTimer : public Timer {
+public:
+    explicit FakeTimer(FakeClock& clock) : clock_(&clock) { clock.timers_.push_back(this); }
+    ~FakeTimer() override
+    {
+        if (clock_)
+            std::erase(clock_->timers_, this);
+    }
+    void Start(int intervalMs) override
+    {
+        if (!clock_)
+            return;
+        clock_->log_.Add(QStringLiteral("timer start %1").arg(intervalMs));
+        interval_ = std::max(1, intervalMs);
+        due_ = clock_->elapsedMs_ + interval_;
+        active_ = true;
+    }
+    void Stop() override
+    {
+        if (!clock_ || !active_)
+            return;
+        clock_->log_.Add(QStringLiteral("timer stop"));
+        active_ = false;
+    }
+    bool IsActive() const override { return active_; }
+
+private:
+    friend class FakeClock;
+    FakeClock* clock_;
+    bool active_ = false;
+    double interval_ = 1;
+    double due_ = 0;
+};
+
+FakeClock::~FakeClock()
+{
+    // Timers may outlive the clock in a test's teardown; they go quiet.
+    for (FakeTimer* t : timers_)
+        t->clock_ = nullptr;
+}
+
+std::unique_ptr<Timer> FakeClock::NewTimer() { return std::make_unique<FakeTimer>(*this); }
+
+int FakeClock::ActiveTimers() const
+{
+    return static_cast<int>(std::count_if(timers_.begin(), timers_.end(),
+                                          [](const FakeTimer* t) { return t->active_; }));
+}
+
 void FakeClock::Pause(double seconds)
 {
     log_.Add(QStringLiteral("pause %1").arg(Num(seconds)));
     Advance(seconds);
 }
 
+void FakeClock::Animate(int steps, double secondsPerStep, const std::function<void(int)>& step)
+{
+    log_.Add(QStringLiteral("animate %1").arg(steps));
+    for (int k = 1; k <= steps; ++k)
+        step(k);
+    Advance(steps * secondsPerStep);
+}
+
+void FakeClock::MoveTo(double elapsedMs)
+{
+    const double seconds = (elapsedMs - elapsedMs_) / 1000.0;
+    if (seconds <= 0)
+        return;
+    elapsedMs_ = elapsedMs;
+    now_ += seconds;
+    while (now_ >= 86400.0)
+        now_ -= 86400.0;
+    ticks_ += static_cast<std::uint32_t>(std::llround(seconds * 1000));
+}
+
 void FakeClock::Advance(double seconds)
 {
     if (seconds <= 0)
         return;
-    now_ += seconds;
-    while (now_ >= 86400.0)
-        now_ -= 86400.0;
-    ticks_ += static_cast<std::uint32_t>(seconds * 1000);
+    const double target = elapsedMs_ + seconds * 1000.0;
+    // The earliest due timer fires first; a callback may stop, restart or
+    // destroy timers, so the list is searched afresh each time.
+    for (;;) {
+        FakeTimer* next = nullptr;
+        for (FakeTimer* t : timers_)
+            if (t->active_ && t->due_ <= target && (!next || t->due_ < next->due_))
+                next = t;
+        if (!next)
+            break;
+        MoveTo(next->due_);
+        next->due_ += next->interval_;
+        next->Fire();
+    }
+    MoveTo(target);
     if (QCoreApplication::instance())
         QCoreApplication::processEvents();
 }

@@ -45,20 +45,37 @@ private:
     std::vector<std::pair<QByteArray, QString>> names_;
 };
 
+class FakeTimer;
+
+// Virtual time. Pause and Advance move it on at once; timers made here fire
+// as virtual time passes their due times, in order. Logs "pause 0.5",
+// "timer start 55", "timer stop" and "animate 13".
 class FakeClock : public Clock {
 public:
     explicit FakeClock(EventLog& log) : log_(log) {}
+    ~FakeClock() override;
     double TimeOfDay() override { return now_; }
     std::uint32_t TickCount() override { return ticks_; }
     void Pause(double seconds) override;
-    // Moves virtual time on (wrapping at midnight) and runs what is due.
+    std::unique_ptr<Timer> NewTimer() override;
+    // Every step at once, then the time the motion would have taken.
+    void Animate(int steps, double secondsPerStep, const std::function<void(int)>& step) override;
+    // Moves virtual time on (wrapping at midnight), firing the timers that
+    // fall due on the way, and lets posted events run.
     void Advance(double seconds);
     void SetTimeOfDay(double t) { now_ = t; }
+    // Timers made by this clock that are running now.
+    int ActiveTimers() const;
 
 private:
+    friend class FakeTimer;
+    void MoveTo(double elapsedMs);
+
     EventLog& log_;
     double now_ = 12 * 3600.0;
     std::uint32_t ticks_ = 1000;
+    double elapsedMs_ = 0; // virtual milliseconds since the clock was made
+    std::vector<FakeTimer*> timers_;
 };
 
 // A scripted sequence of draws, then a seeded generator once it runs out.

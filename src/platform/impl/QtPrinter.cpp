@@ -30,8 +30,9 @@ bool QtPrinter::BeginDoc(const QString& documentName, QString* error)
     painter_.reset();
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer_->setDocName(documentName);
-    QString pdf = pdfPath_;
-    if (pdf.isEmpty() && QPrinterInfo::defaultPrinterName().isEmpty()
+    // With no printer the page can still be saved as a PDF file.
+    QString pdf;
+    if (QPrinterInfo::defaultPrinterName().isEmpty()
         && QPrinterInfo::availablePrinterNames().isEmpty()) {
         const auto answer = dialogs_.MsgBox(
             QStringLiteral("No printer is installed on this computer.\n\n"

@@ -30,16 +30,12 @@ public:
     void Box(double x1, double y1, double x2, double y2, std::optional<Rgb> fill) override;
     bool EndDoc(QString* error) override;
 
-    // Tests and the no-printer path print to a PDF file instead.
-    void SetPdfOutput(const QString& path) { pdfPath_ = path; }
-
 private:
     QPointF Map(double x, double y) const;
 
     Dialogs& dialogs_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
-    QString pdfPath_;
     QRectF area_;
     QFont font_;
     double x_ = 0;

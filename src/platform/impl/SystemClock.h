@@ -8,6 +8,8 @@ public:
     double TimeOfDay() override;
     std::uint32_t TickCount() override;
     void Pause(double seconds) override;
+    std::unique_ptr<Timer> NewTimer() override;
+    void Animate(int steps, double secondsPerStep, const std::function<void(int)>& step) override;
 };
 
 // Lets windows repaint and timers fire while holding user input back, for

@@ -55,13 +55,10 @@ void ShuffleOrder(Random& random, int n, WordOrder& order)
     }
 }
 
-bool SayWord(GameState& state, Platform& platform, const QString& word, int waitFlag)
+void Animate(Platform& platform, int steps, double secondsPerStep,
+             const std::function<void(int)>& step)
 {
-    const SoundImage image = LoadSoundFile(state, PronunciationPath(state, word));
-    if (state.SoundMissing == 1)
-        return false;
-    PlaySoundData(platform, image, waitFlag);
-    return true;
+    platform.clock.Animate(steps, secondsPerStep, step);
 }
 
 SoundImage LoadEffect(GameState& state, const QString& name)

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <array>
+#include <functional>
 
 namespace lexaroo {
 
@@ -30,9 +31,10 @@ void PlaySoundData(Platform& platform, const SoundImage& image, int waitFlag);
 // Fills order(1..n) with a random permutation of 1..n.
 void ShuffleOrder(Random& random, int n, WordOrder& order);
 
-// Plays the word's recording. False (and nothing played) when there is none:
-// the caller then uses its fallback.
-bool SayWord(GameState& state, Platform& platform, const QString& word, int waitFlag);
+// Runs step(1)..step(steps) at a visible pace, `secondsPerStep` apart,
+// repainting between steps and holding user input until the last has run.
+void Animate(Platform& platform, int steps, double secondsPerStep,
+             const std::function<void(int)>& step);
 
 // Reads a sound effect from the program folder.
 SoundImage LoadEffect(GameState& state, const QString& name);

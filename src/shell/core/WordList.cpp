@@ -56,13 +56,4 @@ QString PronunciationPath(const GameState& state, const QString& word)
     return state.ListFolder + PronunciationFileName(word);
 }
 
-void StartScoredGame(GameState& state)
-{
-    for (int i = 1; i <= kMaxWords; ++i)
-        state.WordStatus[i] = 0;
-    state.WordsTried = 0;
-    state.WordsMissed = 0;
-    state.ScorePoints = 0;
-}
-
 } // namespace lexaroo

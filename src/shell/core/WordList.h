@@ -18,9 +18,6 @@ std::int16_t ComputeListCase(const GameState& state);
 QString PronunciationFileName(const QString& word);
 QString PronunciationPath(const GameState& state, const QString& word);
 
-// Resets the results members for a new scored game.
-void StartScoredGame(GameState& state);
-
 } // namespace lexaroo
 
 namespace lexaroo {

@@ -6,17 +6,29 @@
 #include <QWidget>
 #include <functional>
 
+class QKeyEvent;
+
 namespace lexaroo {
 
-// Base of every window the menu opens. It owns nothing but the wiring every
-// screen shares: F1 opens the screen's help topic, and closing the window
-// (by its own Exit or the window manager) tells the menu with `ended`.
+// What an activity is called and where its help lives, as the activity
+// table writes them once for the menu and the window alike.
+struct ActivityInfo {
+    QString title;
+    int helpTopic = 0;
+};
+
+// Base of every window the menu opens. It owns the wiring every screen
+// shares: centred when first shown, F1 to the screen's help topic, a key
+// preview that sees typed keys before the focused control, and `ended` when
+// the window closes (by its own Exit or Stop, or the window manager).
 class ActivityWindow : public QWidget {
     Q_OBJECT
 public:
-    ActivityWindow(GameState& state, Platform& platform, int helpTopic, QWidget* parent = nullptr);
+    ActivityWindow(GameState& state, Platform& platform, ActivityInfo info,
+                   QWidget* parent = nullptr);
+    ~ActivityWindow() override;
 
-    int HelpTopic() const { return helpTopic_; }
+    const ActivityInfo& Info() const { return info_; }
 
 signals:
     // The activity is over; the menu shows itself again.
@@ -25,26 +37,32 @@ signals:
 protected:
     // Opens the help file at this screen's topic.
     void ShowHelp();
+    // The caption while the activity runs: its title, ", List Name: " and
+    // the list's name.
+    void SetActivityCaption();
+    // Sees every key pressed in this window before the control with the
+    // focus; true when the key was used (the control never sees it).
+    virtual bool PreviewKey(QKeyEvent*) { return false; }
     // Called when the window is about to close; return false to stay open.
     virtual bool CanClose() { return true; }
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     GameState& state_;
     Platform& platform_;
 
 private:
-    int helpTopic_;
+    ActivityInfo info_;
     bool endedSent_ = false;
 };
 
-// What the menu needs to know of an activity: its button index and caption,
-// its help topic, and how to open it. An entry without `open` is not
+// What the menu needs to know of an activity: its button index, its title
+// and help topic, and how to open it. An entry without `open` is not
 // available yet; the menu says so instead of opening it.
 struct ActivityEntry {
     int index = 0;
-    QString caption;
-    int helpTopic = 0;
-    std::function<ActivityWindow*(GameState&, Platform&)> open;
+    ActivityInfo info;
+    std::function<ActivityWindow*(GameState&, Platform&, const ActivityInfo&)> open;
 };
 
 } // namespace lexaroo

@@ -2,6 +2,7 @@
 
 #include "SettingsFile.h"
 #include "UiKit.h"
+#include "WindowChrome.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSvgWidget>
 
 namespace lexaroo {
@@ -25,10 +25,6 @@ constexpr ButtonPlace kButtons[] = {
     {1, 4080, 120},  {10, 2880, 840}, {0, 2880, 1560}, {2, 2880, 2280},
     {3, 2880, 3000}, {4, 2880, 3720}, {5, 5280, 840},  {6, 5280, 1560},
     {7, 5280, 2280}, {8, 5280, 3000}, {9, 5280, 3720},
-};
-const char* const kDefaultCaptions[11] = {
-    "Typewriter",  "List Editor", "Spelling Bee", "Magic Hat",  "Scrambled Word", "Word Worm",
-    "Alien Return", "Word Order", "Find a Word",  "Cross Words", "List Review",
 };
 } // namespace
 
@@ -46,7 +42,7 @@ frmMenu::frmMenu(GameState& state, Platform& platform, QVector<ActivityEntry> ac
     const QFont comic = DesignFont(QStringLiteral("Comic Sans MS"), 12);
     for (const auto& b : kButtons) {
         const ActivityEntry* e = Entry(b.index);
-        const QString caption = e ? e->caption : QString::fromLatin1(kDefaultCaptions[b.index]);
+        const QString caption = e ? e->info.title : QString();
         auto* button = MakeButton(this, ArrayName(QStringLiteral("cmdChoice"), b.index), caption,
                                   b.left, b.top, 2295, 615);
         button->setFont(comic);
@@ -66,8 +62,7 @@ frmMenu::frmMenu(GameState& state, Platform& platform, QVector<ActivityEntry> ac
     connect(cmdHelp_, &QPushButton::clicked, this, [this] { platform_.help.ShowContents(); });
     connect(cmdExit_, &QPushButton::clicked, this, [this] { ExitProgram(); });
     // The menu has no topic of its own: F1 opens the contents.
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [this] { platform_.help.ShowContents(); });
+    AddWindowChrome(this, platform_.help, 0);
 
     Load();
 }
@@ -82,10 +77,8 @@ const ActivityEntry* frmMenu::Entry(int index) const
 
 void frmMenu::Load()
 {
-    // A state handed over with its folder already set (tests) keeps it.
-    if (state_.AppFolder.isEmpty())
-        state_.AppFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath())
-                           + QDir::separator();
+    // The program folder (AppFolder) is fixed by the caller before the menu
+    // is made: the program's own folder.
     QDir::setCurrent(state_.AppFolder);
     ReadSettings(state_);
 }
@@ -121,14 +114,16 @@ void frmMenu::Choose(int index)
         index = kListEditor;
     }
     const ActivityEntry* entry = Entry(index);
-    if (!entry || !entry->open) {
-        const QString caption = entry ? entry->caption : QString::fromLatin1(kDefaultCaptions[index]);
+    if (!entry)
+        return;
+    if (!entry->open) {
+        const QString& caption = entry->info.title;
         platform_.dialogs.MsgBox(caption + QStringLiteral(" is coming soon."), caption,
                                  MsgIcon::Information);
         return;
     }
     hide();
-    ActivityWindow* window = entry->open(state_, platform_);
+    ActivityWindow* window = entry->open(state_, platform_, entry->info);
     if (!window) {
         ShowMenuAgain();
         return;

@@ -1,7 +1,9 @@
 #include "frmResults.h"
 
 #include "Results.h"
+#include "Looks.h"
 #include "UiKit.h"
+#include "WindowChrome.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -16,9 +18,7 @@ QFrame* MakeBox(QWidget* parent, const QString& name, int top, int height)
 {
     auto* box = new QFrame(parent);
     box->setObjectName(name);
-    box->setStyleSheet(QStringLiteral("QFrame#%1 { background: white; border: 1px solid black;"
-                                      " border-radius: 10px; }")
-                           .arg(name));
+    LookPlate(box, QBColor(15), QBColor(0), 1, 10);
     PlaceTwips(box, 240, top, 8895, height);
     return box;
 }
@@ -28,7 +28,7 @@ QLabel* MakeHeading(QWidget* parent, const QString& name, const QString& text, i
 {
     auto* label = MakeLabel(parent, name, text, 240, top, width, height);
     label->setFont(DesignFont(QStringLiteral("Arial"), 12, true));
-    label->setStyleSheet(QStringLiteral("color: rgb(255,255,0); background: transparent;"));
+    LookCaption(label);
     return label;
 }
 } // namespace
@@ -43,7 +43,8 @@ frmResults::frmResults(const GameState& state, const QString& caption, QWidget* 
     const int right = state.WordsTried - state.WordsMissed;
     const int wrong = state.WordsMissed;
     const ResultsLayout layout = LayOutResults(right, wrong);
-    SetUpWindow(this, kWidth, layout.windowHeight, QColor(0, 0, 255));
+    SetUpWindow(this, kWidth, layout.windowHeight, QBColor(9));
+    CentreWhenFirstShown(this);
 
     Label1_ = MakeHeading(this, QStringLiteral("Label1"),
                           ResultsSentence(state.WordsTried, state.WordCount, state.ScorePoints),
@@ -74,7 +75,7 @@ QVector<QLabel*> frmResults::MakeCells(const QString& base, const QVector<QPoint
         auto* cell = MakeLabel(this, ArrayName(base, k + 1), k < words.size() ? words[k] : QString(),
                                cells[k].x(), cells[k].y(), 2175, 255);
         cell->setFont(font);
-        cell->setStyleSheet(QStringLiteral("color: black; background: white;"));
+        LookTitle(cell, QBColor(0), QBColor(15));
         cell->raise();
         labels << cell;
     }
@@ -84,8 +85,6 @@ QVector<QLabel*> frmResults::MakeCells(const QString& base, const QVector<QPoint
 void ShowResults(const GameState& state, const QString& title)
 {
     frmResults results(state, ResultsCaption(title, state.ListName));
-    results.show();
-    CentreOnScreen(&results);
     results.exec();
 }
 

@@ -1,6 +1,8 @@
 #include "frmEdit.h"
 
+#include "ClickLabel.h"
 #include "EditorRules.h"
+#include "Looks.h"
 #include "UiKit.h"
 #include "WordList.h"
 #include "BuiltInList.h"
@@ -21,7 +23,6 @@
 namespace lexaroo {
 
 namespace {
-constexpr int kHelpTopic = 1;
 const QString kListFilter = QStringLiteral("Word Lists (*.bsl)");
 
 struct CommandLook {
@@ -49,8 +50,8 @@ QString TrimSpaces(const QString& text)
 }
 } // namespace
 
-frmEdit::frmEdit(GameState& state, Platform& platform, QWidget* parent)
-    : ActivityWindow(state, platform, kHelpTopic, parent)
+frmEdit::frmEdit(GameState& state, Platform& platform, const ActivityInfo& info, QWidget* parent)
+    : ActivityWindow(state, platform, info, parent)
 {
     setObjectName(QStringLiteral("frmEdit"));
     SetUpWindow(this, 8355, 5685, QColor(255, 255, 128));
@@ -99,11 +100,7 @@ void frmEdit::BuildControls()
     Frame1_->setObjectName(QStringLiteral("Frame1"));
     PlaceTwips(Frame1_, 5640, 120, 2535, 4455);
     Frame1_->setFont(DesignFont(QStringLiteral("Arial"), 12, true));
-    Frame1_->setStyleSheet(QStringLiteral(
-        "QGroupBox#Frame1 { background-color: rgb(0,0,128); border: 2px groove rgb(192,192,192);"
-        " margin-top: 0px; padding-top: 0px; }"
-        "QGroupBox#Frame1::title { color: rgb(255,255,0); subcontrol-origin: padding;"
-        " subcontrol-position: top center; padding-top: 3px; }"));
+    LookPanel(Frame1_, QBColor(1), QBColor(14));
 
     const QFont labelFont = DesignFont(QStringLiteral("Arial"), 9.75, true);
     for (int k = 0; k < 6; ++k) {
@@ -117,12 +114,12 @@ void frmEdit::BuildControls()
         connect(button, &QPushButton::clicked, this, [this, k] { Run(static_cast<Command>(k)); });
         cmdCommand_[k] = button;
 
-        auto* label = MakeLabel(Frame1_, ArrayName(QStringLiteral("Label1"), k), caption, 900,
-                                540 + 660 * k, 1455, 315);
+        // The caption beside a button does what the button does.
+        auto* label = MakeClickLabel(Frame1_, ArrayName(QStringLiteral("Label1"), k), caption, 900,
+                                     540 + 660 * k, 1455, 315);
         label->setFont(labelFont);
-        label->setStyleSheet(QStringLiteral("color: rgb(255,255,0); background: transparent;"));
-        label->setCursor(Qt::PointingHandCursor);
-        label->installEventFilter(this);
+        LookCaption(label);
+        connect(label, &ClickLabel::clicked, this, [this, k] { Run(static_cast<Command>(k)); });
         Label1_[k] = label;
     }
 
@@ -145,15 +142,6 @@ void frmEdit::Load()
         SetBox(i, state_.Words[i]);
     }
     EditorLoading_ = 0;
-}
-
-void frmEdit::showEvent(QShowEvent* event)
-{
-    ActivityWindow::showEvent(event);
-    if (!centred_) {
-        centred_ = true;
-        CentreOnScreen(this);
-    }
 }
 
 int frmEdit::BoxOf(QObject* object) const
@@ -181,13 +169,6 @@ bool frmEdit::eventFilter(QObject* watched, QEvent* event)
             break;
         }
         return false;
-    }
-    for (int k = 0; k < 6; ++k) {
-        if (watched == Label1_[k] && event->type() == QEvent::MouseButtonRelease
-            && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            Run(static_cast<Command>(k));
-            return true;
-        }
     }
     return ActivityWindow::eventFilter(watched, event);
 }
@@ -233,7 +214,7 @@ void frmEdit::SetBox(int box, const QString& text)
         txtWord_[box]->setText(text);
 }
 
-void frmEdit::SetCaption() { setWindowTitle(ActivityCaption(QStringLiteral("List Editor"), state_.ListName)); }
+void frmEdit::SetCaption() { SetActivityCaption(); }
 
 void frmEdit::Compact()
 {

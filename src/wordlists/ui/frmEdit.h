@@ -20,7 +20,8 @@ public:
     // The six commands, in the order of their buttons and labels.
     enum Command { NewList, OpenList, BuiltInList, SaveList, PrintList, RecordList };
 
-    frmEdit(GameState& state, Platform& platform, QWidget* parent = nullptr);
+    frmEdit(GameState& state, Platform& platform, const ActivityInfo& info,
+            QWidget* parent = nullptr);
     ~frmEdit() override;
 
     QLineEdit* txtWord(int i) const { return txtWord_[i]; } // 1..30
@@ -39,7 +40,6 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool CanClose() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildControls();
@@ -75,7 +75,6 @@ private:
     QPushButton* cmdExit_ = nullptr;
     int EditorLoading_ = 0;
     bool busy_ = false; // a command is running
-    bool centred_ = false;
 };
 
 } // namespace lexaroo

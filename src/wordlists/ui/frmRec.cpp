@@ -1,6 +1,7 @@
 #include "frmRec.h"
 
 #include "UiKit.h"
+#include "WindowChrome.h"
 #include "WordList.h"
 
 #include <QCloseEvent>
@@ -11,8 +12,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
-#include <QTimer>
 #include <filesystem>
 #include <system_error>
 
@@ -43,7 +42,7 @@ frmRec::~frmRec()
 {
     // Closed while recording: what was heard is kept, as Stop would.
     if (Recording()) {
-        Timer1_->stop();
+        Timer1_->Stop();
         FinishRecording(false);
     }
 }
@@ -100,14 +99,11 @@ void frmRec::BuildControls()
     cmdExit_->setAutoDefault(false);
     connect(cmdHelp_, &QPushButton::clicked, this, [this] { platform_.help.ShowTopic(kHelpTopic); });
     connect(cmdExit_, &QPushButton::clicked, this, [this] { close(); });
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [this] { platform_.help.ShowTopic(kHelpTopic); });
+    AddWindowChrome(this, platform_.help, kHelpTopic);
 
-    Timer1_ = new QTimer(this);
-    Timer1_->setObjectName(QStringLiteral("Timer1"));
-    Timer1_->setInterval(kRecordLimitMs);
-    Timer1_->setSingleShot(true);
-    connect(Timer1_, &QTimer::timeout, this, [this] { Stop(); });
+    // The longest recording: Stop comes by itself after five seconds.
+    Timer1_ = platform_.clock.NewTimer();
+    Timer1_->OnTimeout([this] { Stop(); });
 }
 
 void frmRec::Load()
@@ -126,15 +122,6 @@ void frmRec::Load()
         cmdRecord_->setEnabled(false);
     }
     RecorderLoading_ = 0;
-}
-
-void frmRec::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!centred_) {
-        centred_ = true;
-        CentreOnScreen(this);
-    }
 }
 
 void frmRec::SelectWord(int row)
@@ -202,7 +189,7 @@ void frmRec::Record()
     }
     recordingTarget_ = target;
     recordingFile_ = file;
-    Timer1_->start();
+    Timer1_->Start(kRecordLimitMs);
     lblPlay_->hide();
     cmdPlay_->hide();
     cmdRecord_->hide();
@@ -214,7 +201,7 @@ void frmRec::Stop()
 {
     if (!Recording())
         return;
-    Timer1_->stop();
+    Timer1_->Stop();
     const bool saved = FinishRecording(true);
     cmdStop_->hide();
     lblPlay_->show();
@@ -271,7 +258,7 @@ void frmRec::ShowIdle()
 void frmRec::reject()
 {
     if (Recording()) {
-        Timer1_->stop();
+        Timer1_->Stop();
         FinishRecording(true);
         ShowIdle();
     }
@@ -282,7 +269,7 @@ void frmRec::closeEvent(QCloseEvent* event)
 {
     // Exit while recording keeps what was heard so far, as Stop would.
     if (Recording()) {
-        Timer1_->stop();
+        Timer1_->Stop();
         FinishRecording(true);
         ShowIdle();
     }

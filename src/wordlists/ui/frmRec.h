@@ -4,12 +4,12 @@
 
 #include <QDialog>
 #include <QString>
+#include <memory>
 
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QTimer;
 
 namespace lexaroo {
 
@@ -33,7 +33,6 @@ public:
     QPushButton* cmdStop() const { return cmdStop_; }
     QPushButton* cmdHelp() const { return cmdHelp_; }
     QPushButton* cmdExit() const { return cmdExit_; }
-    QTimer* Timer1() const { return Timer1_; }
 
     int ActiveWordIndex() const { return ActiveWordIndex_; }
     const QString& ActiveWordFile() const { return ActiveWordFile_; }
@@ -44,7 +43,6 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildControls();
@@ -70,7 +68,7 @@ private:
     QGroupBox* fraChoice_ = nullptr;
     QPushButton* cmdHelp_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
-    QTimer* Timer1_ = nullptr;
+    std::unique_ptr<Timer> Timer1_;
 
     int RecorderLoading_ = 0;
     int ActiveWordIndex_ = 0;
@@ -79,7 +77,6 @@ private:
     // recorded into, which replaces it only once the recording is saved.
     QString recordingTarget_;
     QString recordingFile_;
-    bool centred_ = false;
 };
 
 } // namespace lexaroo

@@ -1,12 +1,12 @@
 #include "optBuilt.h"
 
 #include "UiKit.h"
+#include "WindowChrome.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 
 namespace lexaroo {
 
@@ -68,8 +68,7 @@ optBuilt::optBuilt(GameState& state, Platform& platform, QWidget* parent)
     connect(cmdOK_, &QPushButton::clicked, this, [this] { Finish(false); });
     connect(cmdCancel_, &QPushButton::clicked, this, [this] { Finish(true); });
 
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [this] { platform_.help.ShowTopic(kHelpTopic); });
+    AddWindowChrome(this, platform_.help, kHelpTopic);
 }
 
 QRadioButton* optBuilt::AddOption(QGroupBox* frame, const QString& name, const QString& caption,
@@ -83,15 +82,6 @@ QRadioButton* optBuilt::AddOption(QGroupBox* frame, const QString& name, const Q
             member = static_cast<std::int16_t>(index);
     });
     return option;
-}
-
-void optBuilt::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!centred_) {
-        centred_ = true;
-        CentreOnScreen(this);
-    }
 }
 
 void optBuilt::Finish(bool cancelled)

@@ -31,7 +31,6 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void Finish(bool cancelled);
@@ -46,7 +45,6 @@ private:
     QPushButton* cmdOK_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
     bool finished_ = false;
-    bool centred_ = false;
 };
 
 // Shows the chooser modally and returns when it has closed. BuiltInCancelled

@@ -4,6 +4,7 @@
 #include "FakePlatform.h"
 #include "OpenAlSound.h"
 #include "SinkCapture.h"
+#include "TableEntry.h"
 #include "TestFiles.h"
 #include "WordList.h"
 #include "frmBee.h"
@@ -80,7 +81,7 @@ TEST(BeeRealSound, SayWordPlaysTheWordsRecordingToTheSink)
     Platform platform{fake.clock, fake.random, sound, fake.recorder, fake.printer,
                       fake.dialogs, fake.help, fake.keyboard};
 
-    QPointer<frmBee> bee = new frmBee(state, platform);
+    QPointer<frmBee> bee = new frmBee(state, platform, uitest::TableInfo(2));
     bee->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(bee.data()));
     QCoreApplication::processEvents();

@@ -76,9 +76,12 @@ private slots:
             QSKIP("pdftotext (poppler-utils) is not installed");
         QTemporaryDir dir;
         const QString pdf = dir.filePath("page.pdf");
+        // No printer here: the page is saved as the PDF file the user names.
         fakes::FakePlatform fake;
+        fake.dialogs.answers = {MsgAnswer::Yes};
+        fake.dialogs.fileNames = {pdf};
+        qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
         QtPrinter real(fake.dialogs);
-        real.SetPdfOutput(pdf);
         Printer& printer = real;
         QString error;
         QVERIFY2(printer.BeginDoc(QStringLiteral("Word List"), &error), qPrintable(error));

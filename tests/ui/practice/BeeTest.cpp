@@ -1,12 +1,12 @@
-#include "FakePlatform.h"
-#include "ScoreBar.h"
+#include "PercentBar.h"
+#include "TableEntry.h"
 #include "TestFiles.h"
 #include "UiKit.h"
+#include "WindowDriver.h"
 #include "WordList.h"
 #include "frmBee.h"
 #include "frmResults.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,6 +21,7 @@
 
 using namespace lexaroo;
 using namespace lexaroo::fakes;
+using namespace lexaroo::uitest;
 
 namespace {
 
@@ -58,6 +59,7 @@ class BeeTest : public QObject {
     std::unique_ptr<FakePlatform> fake;
     std::unique_ptr<WatchedSound> sound;
     std::unique_ptr<Platform> platform;
+    std::unique_ptr<WindowDriver> drive;
     GameState state;
     QPointer<frmBee> bee;
 
@@ -79,68 +81,43 @@ class BeeTest : public QObject {
         fake->random.Script(keep);
     }
 
+    frmBee* Make()
+    {
+        bee = new frmBee(state, *platform, TableInfo(2));
+        drive->Attach(bee);
+        return bee;
+    }
+
     void Open()
     {
-        bee = new frmBee(state, *platform);
-        bee->show();
+        Make()->show();
         QCoreApplication::processEvents(); // the first word comes after the window is shown
         fake->log.Clear();
     }
 
-    // What happened since the last look, without the "stop" that comes
-    // before every sound.
-    QStringList Events()
-    {
-        QStringList out;
-        for (const QString& e : fake->log.Events())
-            if (e != QLatin1String("sound stop"))
-                out << e;
-        fake->log.Clear();
-        return out;
-    }
-
-    template <class T> T* Control(const QString& name)
-    {
-        T* w = bee->findChild<T*>(name);
-        if (!w)
-            qWarning("no control %s", qPrintable(name));
-        return w;
-    }
+    QStringList Events() { return drive->Events(); }
+    template <class T> T* Control(const QString& name) { return &drive->Find<T>(name); }
     QLabel* Tile(int i) { return Control<QLabel>(ArrayName(QStringLiteral("lblLetter"), i)); }
-    QString Word() { return Control<QLabel>(QStringLiteral("lblWord"))->text(); }
+    QString Word() { return drive->Text(QStringLiteral("lblWord")); }
     QPushButton* SayButton() { return Control<QPushButton>(QStringLiteral("cmdFlash")); }
     QPushButton* NextButton() { return Control<QPushButton>(QStringLiteral("cmdOK")); }
     int ScoreBar() { return Control<PercentBar>(QStringLiteral("pnlScore"))->value(); }
 
-    void Say() { QTest::mouseClick(SayButton(), Qt::LeftButton); }
-    void Click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
-    void ClickTile(int i) { QTest::mouseClick(Tile(i), Qt::LeftButton); }
-    // Keys go where the keyboard would send them: to the control that has
-    // the focus.
-    void Type(const QString& text)
-    {
-        for (const QChar c : text) {
-            QWidget* target = bee->focusWidget() ? bee->focusWidget() : bee.data();
-            QTest::keyClick(target, c.toLatin1());
-        }
-    }
+    void Say() { drive->Click(*SayButton()); }
+    void Click(QPushButton* b) { drive->Click(*b); }
+    void ClickTile(int i) { drive->Click(*Tile(i)); }
+    void Type(const QString& text) { drive->Type(text); }
 
     // Runs an action that should end on the results screen; reads the
     // screen and presses its OK.
     ResultsSeen EndsOnResults(const std::function<void()>& action)
     {
         ResultsSeen seen;
-        QTimer::singleShot(0, [&] {
-            auto* r = qobject_cast<frmResults*>(QApplication::activeModalWidget());
-            if (!r)
-                return;
-            seen.shown = true;
-            seen.caption = r->windowTitle();
-            seen.sentence = r->Label1()->text();
-            QTest::mouseClick(r->cmdOK(), Qt::LeftButton);
+        seen.shown = drive->ExpectModal<frmResults>(action, [&](frmResults& r) {
+            seen.caption = r.windowTitle();
+            seen.sentence = r.findChild<QLabel*>(QStringLiteral("Label1"))->text();
+            QTest::mouseClick(r.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
         });
-        action();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return seen;
     }
 
@@ -153,6 +130,7 @@ private slots:
         platform = std::make_unique<Platform>(Platform{fake->clock, fake->random, *sound,
                                                        fake->recorder, fake->printer,
                                                        fake->dialogs, fake->help, fake->keyboard});
+        drive = std::make_unique<WindowDriver>(*fake);
         state = GameState{};
         state.AppFolder = Folder();
         state.ListFolder = Folder();
@@ -165,6 +143,7 @@ private slots:
     void cleanup()
     {
         delete bee;
+        drive.reset();
         platform.reset();
         sound.reset();
         fake.reset();
@@ -176,7 +155,7 @@ private slots:
         SetList({"cat", "dog", "fish"});
         state.WordStatus[1] = -1; // left over from an earlier game
         state.ScorePoints = 25;
-        bee = new frmBee(state, *platform);
+        Make();
         QVERIFY(fake->log.Contains("randomize"));
         bee->show();
         QCoreApplication::processEvents();
@@ -421,10 +400,10 @@ private slots:
         QStringList shownWhilePlaying;
         sound->onPlay = [&] { shownWhilePlaying << Word(); };
         Say();
-        QTest::mouseClick(Control<QRadioButton>("optShow(1)"), Qt::LeftButton);
+        drive->Click(*Control<QRadioButton>("optShow(1)"));
         QCOMPARE(state.BeeShowWord, 1);
         Say();
-        QTest::mouseClick(Control<QRadioButton>("optShow(0)"), Qt::LeftButton);
+        drive->Click(*Control<QRadioButton>("optShow(0)"));
         QCOMPARE(state.BeeShowWord, 0);
         QCOMPARE(shownWhilePlaying, (QStringList{"", "cat"}));
     }
@@ -516,13 +495,13 @@ private slots:
         Say();
         Type("cat");
         QCOMPARE(bee->focusWidget(), NextButton());
-        QTest::keyClick(NextButton(), Qt::Key_Return);
+        drive->Key(Qt::Key_Return);
         QCOMPARE(state.WordsTried, 2);
         QVERIFY(!NextButton()->isVisible());
         QVERIFY(!fake->log.Contains("beep"));
         // On Say Word, Enter beeps and says nothing.
         Events();
-        QTest::keyClick(SayButton(), Qt::Key_Return);
+        drive->Key(Qt::Key_Return);
         QCOMPARE(Events(), QStringList{"beep"});
     }
 

@@ -16,7 +16,7 @@ namespace {
 // A stand-in activity window that records which entry opened it.
 class StubActivity : public ActivityWindow {
 public:
-    StubActivity(GameState& s, Platform& p, int topic) : ActivityWindow(s, p, topic) {}
+    StubActivity(GameState& s, Platform& p, const ActivityInfo& info) : ActivityWindow(s, p, info) {}
 };
 } // namespace
 
@@ -33,15 +33,15 @@ class MenuTest : public QObject {
     {
         QVector<ActivityEntry> t;
         for (int i = 0; i <= 10; ++i) {
-            ActivityEntry e{i, QStringLiteral("Activity %1").arg(i), i + 1, nullptr};
+            ActivityEntry e{i, {QStringLiteral("Activity %1").arg(i), i + 1}, nullptr};
             if (i != 9) // Cross Words stays unavailable here
-                e.open = [this, i](GameState& s, Platform& p) {
+                e.open = [this, i](GameState& s, Platform& p, const ActivityInfo& info) {
                     opened << i;
-                    return new StubActivity(s, p, i + 1);
+                    return new StubActivity(s, p, info);
                 };
             t << e;
         }
-        t[1].caption = QStringLiteral("List Editor");
+        t[1].info.title = QStringLiteral("List Editor");
         return t;
     }
 

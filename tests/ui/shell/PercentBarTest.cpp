@@ -1,4 +1,4 @@
-#include "ScoreBar.h"
+#include "PercentBar.h"
 
 #include <QImage>
 #include <QSet>

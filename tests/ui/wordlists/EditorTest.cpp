@@ -2,6 +2,7 @@
 // command buttons and labels, answering the questions.
 #include "BuiltInFormat.h"
 #include "FakePlatform.h"
+#include "TableEntry.h"
 #include "TestFiles.h"
 #include "UiKit.h"
 #include "frmEdit.h"
@@ -25,6 +26,7 @@
 #include <functional>
 
 using namespace lexaroo;
+using lexaroo::uitest::TableInfo;
 using lexaroo::fakes::FakePlatform;
 
 namespace {
@@ -73,7 +75,7 @@ class EditorTest : public QObject {
 
     frmEdit* Open()
     {
-        editor = new frmEdit(state, platform);
+        editor = new frmEdit(state, platform, TableInfo(1));
         editor->show();
         QApplication::setActiveWindow(editor);
         if (!QTest::qWaitForWindowActive(editor))

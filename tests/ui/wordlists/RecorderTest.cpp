@@ -62,12 +62,12 @@ class RecorderTest : public QObject {
         state.WordCount = static_cast<std::int16_t>(words.size());
     }
 
-    static bool Idle(const frmRec& rec)
+    bool Idle(const frmRec& rec)
     {
         return rec.cmdPlay()->isVisible() && rec.cmdRecord()->isVisible()
                && rec.lblRecord()->isVisible() && rec.lblPlay()->isVisible()
                && rec.lblPlay()->text() == QStringLiteral("Play") && !rec.cmdStop()->isVisible()
-               && !rec.Recording() && !rec.Timer1()->isActive();
+               && !rec.Recording() && fake.clock.ActiveTimers() == 0;
     }
 
 private slots:
@@ -103,7 +103,6 @@ private slots:
         QCOMPARE(rec.ActiveWordFile(), QStringLiteral("elephant.wav"));
         QVERIFY(Idle(rec));
         QCOMPARE(rec.cmdStop()->geometry(), rec.cmdRecord()->geometry());
-        QCOMPARE(rec.Timer1()->interval(), 5000);
         QCOMPARE(rec.findChild<QLabel*>("Label1")->text(), QStringLiteral("Active Word:"));
 
         rec.lstFiles()->setCurrentRow(1);
@@ -162,13 +161,14 @@ private slots:
         QVERIFY(!rec.cmdRecord()->isVisible());
         QVERIFY(!rec.cmdPlay()->isVisible());
         QVERIFY(!rec.lblPlay()->isVisible());
-        QVERIFY(rec.Timer1()->isActive());
-        QCOMPARE(rec.Timer1()->interval(), 5000);
-        QCOMPARE(rec.Timer1()->remainingTime() > 4000, true);
+        QCOMPARE(fake.clock.ActiveTimers(), 1);
+        QCOMPARE(fake.log.Matching("timer"), QStringList{"timer start 5000"});
+        fake.clock.Advance(4.9);
+        QVERIFY(rec.Recording());
         QCOMPARE(ReadAll(ListsFolder() + "cat.wav"), QByteArray("old recording"));
 
         // Five seconds on, the timer ends it: saved, then played back.
-        QVERIFY(QMetaObject::invokeMethod(rec.Timer1(), "timeout"));
+        fake.clock.Advance(0.1);
         QCOMPARE(fake.log.Matching("record"),
                  (QStringList{"record start cat.wav.rec", "record stop", "record play cat.wav"}));
         QCOMPARE(ReadAll(ListsFolder() + "cat.wav"), recorder.recordedBytes);
@@ -185,7 +185,7 @@ private slots:
         QTest::mouseClick(rec.cmdStop(), Qt::LeftButton);
         QCOMPARE(fake.log.Matching("record"),
                  (QStringList{"record start elephant.wav.rec", "record stop", "record play elephant.wav"}));
-        QVERIFY(!rec.Timer1()->isActive());
+        QCOMPARE(fake.clock.ActiveTimers(), 0);
         QVERIFY(Idle(rec));
         // "elephants" and "elephant" share the recording.
         QCOMPARE(ReadAll(ListsFolder() + "elephant.wav"), recorder.recordedBytes);
@@ -266,7 +266,7 @@ private slots:
         QTest::mouseClick(rec.cmdRecord(), Qt::LeftButton);
         QTest::mouseClick(rec.cmdExit(), Qt::LeftButton);
         QVERIFY(!rec.isVisible());
-        QVERIFY(!rec.Timer1()->isActive());
+        QCOMPARE(fake.clock.ActiveTimers(), 0);
         QCOMPARE(ReadAll(ListsFolder() + "elephant.wav"), recorder.recordedBytes);
         QVERIFY(!QFile::exists(ListsFolder() + "elephant.wav.rec"));
     }

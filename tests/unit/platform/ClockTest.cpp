@@ -46,6 +46,51 @@ TEST(FakeClock, PauseSpanningMidnightIsLoggedAndWraps)
     EXPECT_EQ(fake.log.Events(), QStringList{"pause 0.5"});
 }
 
+TEST(FakeClock, TimersFireInDueOrderAsTimeAdvances)
+{
+    fakes::FakePlatform fake;
+    auto fast = fake.clock.NewTimer();
+    auto slow = fake.clock.NewTimer();
+    QStringList fired;
+    fast->OnTimeout([&] { fired << QStringLiteral("fast %1").arg(fake.clock.TickCount() - 1000); });
+    slow->OnTimeout([&] {
+        fired << QStringLiteral("slow %1").arg(fake.clock.TickCount() - 1000);
+        slow->Stop(); // a one-shot limit stops itself
+    });
+    fast->Start(55);
+    slow->Start(120);
+    fake.clock.Advance(0.1);
+    EXPECT_EQ(fired, QStringList{"fast 55"});
+    fake.clock.Advance(0.1);
+    EXPECT_EQ(fired, (QStringList{"fast 55", "fast 110", "slow 120", "fast 165"}));
+    EXPECT_FALSE(slow->IsActive());
+    EXPECT_EQ(fake.clock.ActiveTimers(), 1);
+    EXPECT_EQ(fake.log.Events(),
+              (QStringList{"timer start 55", "timer start 120", "timer stop"}));
+
+    // A stopped or destroyed timer never fires again; a pause lets time pass
+    // for timers too.
+    fast->Stop();
+    fake.clock.Pause(1);
+    EXPECT_EQ(fired.size(), 4);
+    fast->Start(500);
+    fast.reset();
+    fake.clock.Advance(1);
+    EXPECT_EQ(fired.size(), 4);
+    EXPECT_EQ(fake.clock.ActiveTimers(), 0);
+}
+
+TEST(FakeClock, AnimateRunsEveryStepInOrderAndTakesItsTime)
+{
+    fakes::FakePlatform fake;
+    std::vector<int> steps;
+    const std::uint32_t before = fake.clock.TickCount();
+    fake.clock.Animate(4, 0.25, [&](int k) { steps.push_back(k); });
+    EXPECT_EQ(steps, (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(fake.clock.TickCount() - before, 1000u);
+    EXPECT_EQ(fake.log.Events(), QStringList{"animate 4"});
+}
+
 TEST(MtRandom, DrawsStayInUnitIntervalAndPickCoversOneToN)
 {
     MtRandom r(7);

@@ -112,25 +112,6 @@ TEST(PlaySoundData, EmptyImageDoesNothingElseStopsThenPlays)
                                               "sound xding.wav wait"}));
 }
 
-TEST(SayWord, UsesTheRecordingOrReportsItMissing)
-{
-    QTemporaryDir dir;
-    FakePlatform fake;
-    auto p = fake.Get();
-    GameState s;
-    s.ListFolder = QDir::toNativeSeparators(dir.path()) + QDir::separator();
-    ASSERT_TRUE(WriteFile(dir.filePath("elephant.wav"), lexaroo::fakes::MakeTaggedSound("elephant")));
-
-    EXPECT_TRUE(SayWord(s, p, "elephants", kSoundWait));
-    EXPECT_EQ(s.SoundMissing, 0);
-    EXPECT_TRUE(fake.log.Contains("sound elephant wait"));
-
-    fake.log.Clear();
-    EXPECT_FALSE(SayWord(s, p, "tiger", kSoundWait));
-    EXPECT_EQ(s.SoundMissing, 1);
-    EXPECT_TRUE(fake.log.Events().isEmpty());
-}
-
 TEST(Pause, ZeroReturnsAtOnce)
 {
     FakePlatform fake;
